@@ -129,6 +129,13 @@ class GfxImage : public GfxImageBase {
   bool GdipLoadImageFromStream(rt::ByteView bytes, bool icm = false);
 };
 
+// What RotateToNewBitmap does beyond turning the picture; everything left out is left undone.
+struct RotateOptions {
+  std::optional<ARGB> background = std::nullopt;                           // left out: transparent
+  std::optional<Gdiplus::InterpolationMode> interpolation = std::nullopt;  // left out: GDI+'s
+  std::optional<SIZE> size = std::nullopt;  // left out: RotatedBoundingSize of the source
+};
+
 class GfxBitmap : public GfxImageBase {
  public:
   GfxBitmap() = default;
@@ -164,11 +171,6 @@ class GfxBitmap : public GfxImageBase {
   // Width and height of the box that holds a width x height picture rotated by `angle` degrees.
   static SIZE RotatedBoundingSize(int width, int height, REAL angle);
 
-  struct RotateOptions {
-    std::optional<ARGB> background;                           // left out: transparent
-    std::optional<Gdiplus::InterpolationMode> interpolation;  // left out: GDI+'s default
-    std::optional<SIZE> size;  // left out: RotatedBoundingSize of this bitmap
-  };
   // Draws this bitmap rotated by `angle` degrees about its centre, centred in a new 32 bpp ARGB
   // bitmap that `destination` receives. Nothing is changed when any step fails.
   bool RotateToNewBitmap(REAL angle, GfxBitmap& destination,
