@@ -31,15 +31,10 @@ PictureBoxState* StateOf(HWND box) {
   return reinterpret_cast<PictureBoxState*>(::GetWindowLongPtrW(box, GWLP_USERDATA));
 }
 
-// Above 16 bits per pixel HALFTONE averages the source pixels; on palette and 16-bit displays it
-// would dither, so the plain deletion mode is used there.
 void ChooseStretchMode(HDC dc) {
-  if (::GetDeviceCaps(dc, BITSPIXEL) > 16) {
-    ::SetStretchBltMode(dc, HALFTONE);
-    ::SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs the brush origin reset after the mode
-  } else {
-    ::SetStretchBltMode(dc, COLORONCOLOR);
-  }
+  const int mode = PictureStretchMode(::GetDeviceCaps(dc, BITSPIXEL));
+  ::SetStretchBltMode(dc, mode);
+  if (mode == HALFTONE) ::SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs the origin reset
 }
 
 void PaintPicture(HWND box, HDC dc) {
@@ -109,6 +104,10 @@ void RegisterPictureBoxClass() {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kPictureBoxClass;
   ::RegisterClassExW(&windowClass);
+}
+
+int PictureStretchMode(int displayBitsPerPixel) {
+  return displayBitsPerPixel > 16 ? HALFTONE : COLORONCOLOR;
 }
 
 UniqueBitmap DecodePicture(ByteView picture) {

@@ -82,8 +82,8 @@ void EraseWithWindowBackground(HWND groupBox, HDC dc) {
 LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR) {
   if (IsForwardedToWindow(message)) {
-    HWND window = ::GetAncestor(box, GA_ROOT);
-    if (window && window != box) return ::SendMessageW(window, message, wParam, lParam);
+    // The box's own parent: the window, or a routed group box that hands them on again.
+    if (HWND parent = ::GetParent(box)) return ::SendMessageW(parent, message, wParam, lParam);
   }
   if (message == WM_ERASEBKGND) {
     EraseWithWindowBackground(box, reinterpret_cast<HDC>(wParam));

@@ -80,7 +80,7 @@ int ScreenWidth();
 int ScreenHeight();
 
 // Controls placed inside a group box send their notifications (WM_COMMAND, WM_CTLCOLOR*) to the
-// box; after this call the box hands them on to its top-level window, and erases its inside with
+// box; after this call the box hands them on to its parent window, and erases its inside with
 // the window's background so that transparent labels in it have something to show through.
 void RouteGroupBoxNotifications(HWND groupBox);
 
