@@ -66,6 +66,27 @@ bool GfxFontFamily::GdipCloneFontFamily(GfxFontFamily& destination) const {
   return KeepStatus(status);
 }
 
+bool GfxFontFamily::CreateFallbackFamily() {
+  if (GdipGetGenericFontFamilySansSerif()) return true;
+  // A system without the fonts that GDI+ calls sans-serif (a bare Wine prefix): the face that GDI
+  // maps the GUI font to.
+  if (HDC screen = GetDC(nullptr)) {
+    GfxFont guiFont;
+    const bool made = guiFont.CreateFontFromDcAndHandle(
+        screen, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+    ReleaseDC(nullptr, screen);
+    if (made && guiFont.GdipGetFamily(*this)) return true;
+  }
+  GfxFontCollection installed;
+  std::vector<GfxFontFamily> first;
+  if (installed.GdipNewInstalledFontCollection() &&
+      installed.GdipGetFontCollectionFamilyList(1, first) == 1 && first[0].HasNativeObject()) {
+    *this = std::move(first[0]);
+    return KeepStatus(Gdiplus::Ok);
+  }
+  return false;
+}
+
 rt::Text GfxFontFamily::GdipGetFamilyName() const { return rt::WideToGbk(GdipGetFamilyNameW()); }
 
 std::wstring GfxFontFamily::GdipGetFamilyNameW() const {
@@ -152,7 +173,7 @@ bool GfxFont::GdipCreateFont(rt::TextView familyName, REAL emSize, int style, Gd
 bool GfxFont::GdipCreateFontW(std::wstring_view familyName, REAL emSize, int style,
                               Gdiplus::Unit unit) {
   GfxFontFamily family;
-  if (!family.GdipCreateFontFamilyFromNameW(familyName)) family.GdipGetGenericFontFamilySansSerif();
+  if (!family.GdipCreateFontFamilyFromNameW(familyName)) family.CreateFallbackFamily();
   return GdipCreateFont(family, emSize, style, unit);
 }
 

@@ -40,6 +40,9 @@ class GfxFontFamily : public GfxObject {
   bool GdipGetGenericFontFamilySerif();
   bool GdipGetGenericFontFamilyMonospace();
   bool GdipCloneFontFamily(GfxFontFamily& destination) const;
+  // The family that stands in for a missing one, so that text is never left undrawn: the generic
+  // sans-serif family, else the family of the system's GUI font, else the first installed family.
+  bool CreateFallbackFamily();
 
   // The family's name in the neutral language; empty when the call fails.
   rt::Text GdipGetFamilyName() const;
@@ -87,8 +90,9 @@ class GfxFont : public GfxObject {
   bool GdipDeleteFont();
   bool GdipCreateFont(const GfxFontFamily& family, REAL emSize, int style,
                       Gdiplus::Unit unit = Gdiplus::UnitWorld);
-  // From an installed family's name. A name that is not installed falls back to the generic
-  // sans-serif family, so text is never left undrawn; the result is GdipCreateFont's status.
+  // From an installed family's name. A name that is not installed falls back to
+  // GfxFontFamily::CreateFallbackFamily, so text is never left undrawn; the result is
+  // GdipCreateFont's status.
   bool GdipCreateFont(rt::TextView familyName, REAL emSize, int style,
                       Gdiplus::Unit unit = Gdiplus::UnitWorld);
   bool GdipCreateFontW(std::wstring_view familyName, REAL emSize, int style,
