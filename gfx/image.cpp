@@ -56,36 +56,6 @@ ImageCodecRecord RecordOf(const Gdiplus::ImageCodecInfo& info) {
   };
 }
 
-// The GDI+ block for a parameter list: a count and one EncoderParameter per record, pointing into
-// the records' value bytes (which must outlive the block). None when a record's bytes are fewer
-// than its count and type say, so that GDI+ never reads past them.
-class EncoderParameterBlock {
- public:
-  static std::optional<EncoderParameterBlock> From(const EncoderParameterList& list) {
-    EncoderParameterBlock block(list.size());
-    auto* parameters = block.Get();
-    parameters->Count = static_cast<UINT>(list.size());
-    for (std::size_t i = 0; i < list.size(); ++i) {
-      const EncoderParameterRecord& record = list[i];
-      const std::optional<GUID> guid = TextToGuid(record.guid);
-      const std::size_t needed = std::size_t{record.numberOfValues} * EncoderValueSize(record.type);
-      if (!guid || record.values.size() < needed) return std::nullopt;
-      Gdiplus::EncoderParameter& parameter = parameters->Parameter[i];
-      parameter.Guid = *guid;
-      parameter.NumberOfValues = record.numberOfValues;
-      parameter.Type = record.type;
-      parameter.Value = const_cast<std::uint8_t*>(record.values.data());
-    }
-    return block;
-  }
-  Gdiplus::EncoderParameters* Get() { return storage_.As<Gdiplus::EncoderParameters>(); }
-
- private:
-  explicit EncoderParameterBlock(std::size_t count)
-      : storage_(sizeof(Gdiplus::EncoderParameters) + count * sizeof(Gdiplus::EncoderParameter)) {}
-  AlignedBlock storage_;
-};
-
 // The CLSID of the encoder for a format text; all zero when none matches (GDI+ then refuses).
 CLSID EncoderFor(rt::TextView formatGuid) {
   return TextToGuid(FindEncoderClsid(formatGuid)).value_or(CLSID{});
@@ -150,6 +120,49 @@ std::size_t EncoderValueSize(ULONG type) {
   }
 }
 
+std::optional<EncoderParameterBlock> EncoderParameterBlock::From(const EncoderParameterList& list) {
+  EncoderParameterBlock block(list.size());
+  Gdiplus::EncoderParameters* parameters = block.Get();
+  parameters->Count = static_cast<UINT>(list.size());
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const EncoderParameterRecord& record = list[i];
+    const std::optional<GUID> guid = TextToGuid(record.guid);
+    const std::size_t needed = std::size_t{record.numberOfValues} * EncoderValueSize(record.type);
+    if (!guid || record.values.size() < needed) return std::nullopt;
+    Gdiplus::EncoderParameter& parameter = parameters->Parameter[i];
+    parameter.Guid = *guid;
+    parameter.NumberOfValues = record.numberOfValues;
+    parameter.Type = record.type;
+    parameter.Value = const_cast<std::uint8_t*>(record.values.data());
+  }
+  return block;
+}
+
+EncoderParameterBlock::EncoderParameterBlock(std::size_t count)
+    : units_((sizeof(Gdiplus::EncoderParameters) + count * sizeof(Gdiplus::EncoderParameter)) / 8 +
+             1) {}
+
+Gdiplus::EncoderParameters* EncoderParameterBlock::Get() {
+  return reinterpret_cast<Gdiplus::EncoderParameters*>(units_.data());
+}
+
+EncoderParameterList ParameterListOf(const Gdiplus::EncoderParameters& block) {
+  EncoderParameterList list;
+  list.reserve(block.Count);
+  for (UINT i = 0; i < block.Count; ++i) {
+    const Gdiplus::EncoderParameter& parameter = block.Parameter[i];
+    const std::size_t length =
+        std::size_t{parameter.NumberOfValues} * EncoderValueSize(parameter.Type);
+    list.push_back(EncoderParameterRecord{
+        .guid = GuidToText(parameter.Guid),
+        .numberOfValues = parameter.NumberOfValues,
+        .type = parameter.Type,
+        .values = BytesOf(static_cast<const BYTE*>(parameter.Value), length),
+    });
+  }
+  return list;
+}
+
 // --- GfxImageBase ---
 
 GfxImageBase::GfxImageBase(GfxImageBase&& other) noexcept
@@ -170,6 +183,13 @@ bool GfxImageBase::GdipDisposeImage() {
   return KeepStatus(status);
 }
 
+bool GfxImageBase::GdipCloneImage(GfxImageBase& destination) const {
+  Gdiplus::GpImage* clone = nullptr;
+  const GpStatus status = flat::GdipCloneImage(GetNativeObject(), &clone);
+  destination.SetNativeObject(clone);
+  return KeepStatus(status);
+}
+
 EncoderParameterList GfxImageBase::GdipGetEncoderParameterList(rt::TextView formatGuid) const {
   const CLSID encoder = EncoderFor(formatGuid);
   UINT bytes = 0;
@@ -183,19 +203,7 @@ EncoderParameterList GfxImageBase::GdipGetEncoderParameterList(rt::TextView form
           flat::GdipGetEncoderParameterList(GetNativeObject(), &encoder, bytes, parameters))) {
     return {};
   }
-  EncoderParameterList list;
-  for (UINT i = 0; i < parameters->Count; ++i) {
-    const Gdiplus::EncoderParameter& parameter = parameters->Parameter[i];
-    const std::size_t length =
-        std::size_t{parameter.NumberOfValues} * EncoderValueSize(parameter.Type);
-    list.push_back(EncoderParameterRecord{
-        .guid = GuidToText(parameter.Guid),
-        .numberOfValues = parameter.NumberOfValues,
-        .type = parameter.Type,
-        .values = BytesOf(static_cast<const BYTE*>(parameter.Value), length),
-    });
-  }
-  return list;
+  return ParameterListOf(*parameters);
 }
 
 bool GfxImageBase::GdipSaveImageToFile(rt::TextView fileName,

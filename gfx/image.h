@@ -61,6 +61,23 @@ using EncoderParameterList = std::vector<EncoderParameterRecord>;
 // Bytes per value of an EncoderParameterValueType (0 for an unknown type).
 std::size_t EncoderValueSize(ULONG type);
 
+// The GDI+ EncoderParameters block of a parameter list: a count and one EncoderParameter per
+// record, pointing into the records' value bytes (the list must outlive the block).
+class EncoderParameterBlock {
+ public:
+  // None when a record's GUID text is no GUID or its bytes are fewer than its count and type
+  // say, so that GDI+ never reads past them.
+  static std::optional<EncoderParameterBlock> From(const EncoderParameterList& list);
+  Gdiplus::EncoderParameters* Get();
+
+ private:
+  explicit EncoderParameterBlock(std::size_t count);
+  std::vector<std::uint64_t> units_;  // 8-byte units keep the value pointers aligned
+};
+
+// The records of a GDI+ block, each with a copy of its values.
+EncoderParameterList ParameterListOf(const Gdiplus::EncoderParameters& block);
+
 class GfxGraphics;
 
 class GfxImageBase : public GfxObject {
@@ -75,6 +92,8 @@ class GfxImageBase : public GfxObject {
   // is held.
   bool GdipDisposeImage();
 
+  // A separate copy of the image, which `destination` (an image or a bitmap) then owns.
+  bool GdipCloneImage(GfxImageBase& destination) const;
   // The parameters that the encoder of `formatGuid` accepts; empty when it has none or is unknown.
   EncoderParameterList GdipGetEncoderParameterList(rt::TextView formatGuid) const;
   // Saves with the encoder of `formatGuid` (default BMP); false when no encoder matches.

@@ -7,17 +7,12 @@
 
 namespace gfx {
 
-GfxStream::GfxStream(GfxStream&& other) noexcept
-    : stream_(std::exchange(other.stream_, nullptr)),
-      global_(std::exchange(other.global_, nullptr)),
-      ownsGlobal_(std::exchange(other.ownsGlobal_, false)) {}
+GfxStream::GfxStream(GfxStream&& other) noexcept : stream_(std::exchange(other.stream_, nullptr)) {}
 
 GfxStream& GfxStream::operator=(GfxStream&& other) noexcept {
   if (this != &other) {
     Close();
     stream_ = std::exchange(other.stream_, nullptr);
-    global_ = std::exchange(other.global_, nullptr);
-    ownsGlobal_ = std::exchange(other.ownsGlobal_, false);
   }
   return *this;
 }
@@ -40,40 +35,38 @@ IStream* GfxStream::OpenFromBytes(rt::ByteView bytes, std::optional<std::size_t>
     GlobalUnlock(global);
   }
   IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(global, FALSE, &stream))) {
+  if (FAILED(CreateStreamOnHGlobal(global, TRUE, &stream))) {
     GlobalFree(global);
     return nullptr;
   }
   stream_ = stream;
-  global_ = global;
-  ownsGlobal_ = true;
   return stream_;
 }
 
 IStream* GfxStream::OpenEmpty() {
-  // The stream allocates its own block; it stays ours to free (no delete on release).
+  // The stream allocates its own block and frees it with its last reference.
   IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(nullptr, FALSE, &stream))) return nullptr;
-  HGLOBAL global = nullptr;
-  if (FAILED(GetHGlobalFromStream(stream, &global))) {
-    stream->Release();
-    return nullptr;
-  }
+  if (FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream))) return nullptr;
   stream_ = stream;
-  global_ = global;
-  ownsGlobal_ = true;
   return stream_;
 }
 
 void GfxStream::Close() {
   if (stream_ != nullptr) stream_->Release();
-  if (global_ != nullptr && ownsGlobal_) GlobalFree(global_);
   stream_ = nullptr;
-  global_ = nullptr;
-  ownsGlobal_ = false;
 }
 
-std::size_t GfxStream::Size() const { return global_ != nullptr ? GlobalSize(global_) : 0; }
+HGLOBAL GfxStream::GetHGlobal() const {
+  // Asked afresh each time: growing the stream may move the block to a new handle.
+  HGLOBAL global = nullptr;
+  if (stream_ == nullptr || FAILED(GetHGlobalFromStream(stream_, &global))) return nullptr;
+  return global;
+}
+
+std::size_t GfxStream::Size() const {
+  HGLOBAL global = GetHGlobal();
+  return global != nullptr ? GlobalSize(global) : 0;
+}
 
 bool GfxStream::Attach(IStream* stream) {
   Close();
@@ -82,25 +75,24 @@ bool GfxStream::Attach(IStream* stream) {
   if (FAILED(GetHGlobalFromStream(stream, &global)) || global == nullptr) return false;
   stream->AddRef();
   stream_ = stream;
-  global_ = global;
-  ownsGlobal_ = false;
   return true;
 }
 
 rt::ByteSet GfxStream::Contents() const {
-  if (stream_ == nullptr || global_ == nullptr) return {};
+  HGLOBAL global = GetHGlobal();
+  if (global == nullptr) return {};
   // The block may be larger than what was written: the stream's own size says how much is data.
   STATSTG stat{};
-  std::size_t length = GlobalSize(global_);
+  std::size_t length = GlobalSize(global);
   if (SUCCEEDED(stream_->Stat(&stat, STATFLAG_NONAME))) {
     length = std::min<std::size_t>(length, stat.cbSize.QuadPart);
   }
   if (length == 0) return {};
-  const void* memory = GlobalLock(global_);
+  const void* memory = GlobalLock(global);
   if (memory == nullptr) return {};
   const auto* first = static_cast<const std::uint8_t*>(memory);
   rt::ByteSet contents(first, first + length);
-  GlobalUnlock(global_);
+  GlobalUnlock(global);
   return contents;
 }
 

@@ -1,5 +1,9 @@
 // A COM stream over movable global memory: keeps the encoded bytes of an image alive for as long as
 // GDI+ reads them, and collects what GDI+ encodes into it.
+//
+// The streams we open free their memory block themselves when their last reference goes: GDI+ may
+// keep a reference of its own (a cloned image does), and freeing the block under it would leave
+// it reading freed memory.
 #pragma once
 
 #include <cstddef>
@@ -23,13 +27,14 @@ class GfxStream {
   // length) is the size of the memory block; bytes beyond it are not copied, the rest of a larger
   // block is zero. Gives the stream (still owned here), or null when memory ran out.
   IStream* OpenFromBytes(rt::ByteView bytes, std::optional<std::size_t> size = std::nullopt);
-  // Releases the stream and frees the memory block that this object owns.
+  // Gives up this object's reference to the stream.
   void Close();
 
   // GlobalSize of the memory block (0 when nothing is open).
   std::size_t Size() const;
   IStream* GetStream() const { return stream_; }
-  HGLOBAL GetHGlobal() const { return global_; }
+  // The stream's memory block (null when nothing is open); it belongs to the stream.
+  HGLOBAL GetHGlobal() const;
 
   // Closes what was open and shares `stream` (one more reference); the memory block stays the
   // stream's own. True when the stream is over global memory.
@@ -42,8 +47,6 @@ class GfxStream {
   IStream* OpenEmpty();
 
   IStream* stream_ = nullptr;
-  HGLOBAL global_ = nullptr;
-  bool ownsGlobal_ = false;
 };
 
 }  // namespace gfx

@@ -67,6 +67,21 @@ TEST(GfxImage, ImageFromBytesOutlivesTheCallersBytes) {
   EXPECT_EQ(canvas.Pixel(6, 6), kOpaqueYellow);
 }
 
+TEST(GfxImage, CloneOutlivesTheOriginal) {
+  GfxBitmap clone;
+  {
+    GfxImage original;
+    ASSERT_TRUE(original.GdipLoadImageFromStream(PngOf(test::QuadrantBitmap(4, 4))));
+    ASSERT_TRUE(original.GdipCloneImage(clone));
+    EXPECT_NE(clone.GfxObject::GetNativeObject(), original.GfxObject::GetNativeObject());
+  }
+  EXPECT_EQ(clone.GdipGetImageWidth(), 4u);
+  Canvas canvas(4, 4);
+  ASSERT_TRUE(canvas.graphics.GdipDrawImageRectRect(clone, 0, 0, 4, 4));
+  EXPECT_EQ(canvas.Pixel(0, 0), kOpaqueRed);
+  EXPECT_EQ(canvas.Pixel(3, 3), kOpaqueYellow);
+}
+
 TEST(GfxImage, UndecodableBytesFailAndLeaveNoImage) {
   const rt::ByteSet garbage = {1, 2, 3, 4, 5, 6, 7, 8};
   GfxImage image;
@@ -273,6 +288,51 @@ TEST(GfxEncoders, ParameterValuesMustCoverTheirCount) {
   ASSERT_GE(encoded.size(), 2u);
   EXPECT_EQ(encoded[0], 0xFF);  // JPEG start-of-image
   EXPECT_EQ(encoded[1], 0xD8);
+}
+
+TEST(GfxEncoders, ParameterListsSurviveTheGdiplusBlock) {
+  const EncoderParameterList list = {
+      {"{1D5BE4B5-FA4A-452D-9CDD-5DB35105E7EB}",
+       1,
+       Gdiplus::EncoderParameterValueTypeLong,
+       {75, 0, 0, 0}},
+      {"{E09D739D-CCD4-44EE-8EBA-3FBF8BE4FC58}",
+       2,
+       Gdiplus::EncoderParameterValueTypeShort,
+       {1, 0, 2, 0}},
+      {"{8D0EB2D1-A58E-4EA8-AA14-108074B7B6F9}", 1, Gdiplus::EncoderParameterValueTypeRationalRange,
+       rt::ByteSet(16, 7)},
+  };
+  std::optional<EncoderParameterBlock> block = EncoderParameterBlock::From(list);
+  ASSERT_TRUE(block.has_value());
+  ASSERT_EQ(block->Get()->Count, 3u);
+  EXPECT_EQ(block->Get()->Parameter[1].Value, list[1].values.data());  // no copy: points into it
+  const EncoderParameterList back = ParameterListOf(*block->Get());
+  ASSERT_EQ(back.size(), list.size());
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    EXPECT_EQ(back[i].guid, list[i].guid);
+    EXPECT_EQ(back[i].numberOfValues, list[i].numberOfValues);
+    EXPECT_EQ(back[i].type, list[i].type);
+    EXPECT_EQ(back[i].values, list[i].values);
+  }
+  EXPECT_TRUE(EncoderParameterBlock::From({}).has_value());
+  EXPECT_EQ(EncoderParameterBlock::From({})->Get()->Count, 0u);
+}
+
+TEST(GfxEncoders, ParameterListOfTheJpegEncoder) {
+  GfxBitmap bitmap = test::QuadrantBitmap(4, 4);
+  const EncoderParameterList list =
+      bitmap.GdipGetEncoderParameterList("{B96B3CAE-0728-11D3-9D7B-0000F81EF32E}");
+  if (lastGdiStatus == Gdiplus::NotImplemented) {
+    GTEST_SKIP() << "this GDI+ (Wine) does not list encoder parameters";
+  }
+  ASSERT_EQ(lastGdiStatus, Gdiplus::Ok);
+  ASSERT_FALSE(list.empty());
+  for (const EncoderParameterRecord& parameter : list) {
+    EXPECT_TRUE(TextToGuid(parameter.guid).has_value()) << parameter.guid;
+    EXPECT_EQ(parameter.values.size(),
+              std::size_t{parameter.numberOfValues} * EncoderValueSize(parameter.type));
+  }
 }
 
 TEST(GfxEncoders, ValueSizesByType) {
