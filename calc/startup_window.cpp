@@ -66,6 +66,19 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   ::RegisterClassExW(&windowClass);
 }
 
+// Wine sets the item height of a combo box's list only for owner-drawn lists; the list box itself
+// takes it from anyone.
+void RaiseListItems(HWND combo) {
+  const LRESULT itemHeight = ::SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
+  if (itemHeight <= 0) return;
+  if (::SendMessageW(combo, CB_SETITEMHEIGHT, 0, itemHeight + 1) != CB_ERR) return;
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  if (::GetComboBoxInfo(combo, &info) && info.hwndList) {
+    ::SendMessageW(info.hwndList, LB_SETITEMHEIGHT, 0, itemHeight + 1);
+  }
+}
+
 void SetTopOfSiblings(HWND control, HWND where) {
   ::SetWindowPos(control, where, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -209,14 +222,17 @@ void StartupWindow::FillRankList(HWND list) {
 // The selection field is sized so that the closed list has the height of its description; the
 // items of the dropped list are one pixel taller than the default.
 void StartupWindow::FitComboHeight(HWND combo, int height) {
-  const LRESULT itemHeight = ::SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
-  if (itemHeight > 0) ::SendMessageW(combo, CB_SETITEMHEIGHT, 0, itemHeight + 1);
-  RECT closed;
-  ::GetWindowRect(combo, &closed);
-  const LRESULT fieldHeight = ::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-  const int excess = static_cast<int>(closed.bottom - closed.top) - height;
-  if (fieldHeight > excess && excess != 0) {
-    ::SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), fieldHeight - excess);
+  RaiseListItems(combo);
+  // The field height read back is not the one last set (borders differ between versions), so the
+  // field is adjusted by what the closed list still measures too high or too low.
+  LRESULT field = ::SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int attempt = 0; attempt < 3 && field > 0; ++attempt) {
+    RECT closed;
+    ::GetWindowRect(combo, &closed);
+    const int excess = static_cast<int>(closed.bottom - closed.top) - height;
+    if (excess == 0 || field - excess <= 0) return;
+    field -= excess;
+    ::SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
   }
 }
 
