@@ -17,8 +17,20 @@ namespace {
 // A plain top-level window to own the tools; destroyed with the fixture.
 class TooltipTest : public testing::Test {
  protected:
+  static constexpr const wchar_t* kOwnerClass = L"GfxTooltipTestOwner";
+
+  // A plain window class: hit tests land on it (a static control would let them through).
+  static void SetUpTestSuite() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = kOwnerClass;
+    RegisterClassW(&windowClass);
+  }
+  static void TearDownTestSuite() { UnregisterClassW(kOwnerClass, GetModuleHandleW(nullptr)); }
+
   void SetUp() override {
-    owner_ = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
+    owner_ = CreateWindowExW(0, kOwnerClass, L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr,
                              nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(owner_, nullptr);
   }
@@ -118,6 +130,33 @@ TEST_F(TooltipTest, ToolsAreAddedUpdatedAndRemovedById) {
   EXPECT_EQ(ToolCount(control), 2);
   EXPECT_FALSE(ToolRect(control, 1).has_value());
   EXPECT_EQ(ToolText(control, 2), "还原");
+}
+
+TEST_F(TooltipTest, ToolsWatchTheOwnersMouseByThemselves) {
+  TooltipWindow tip;
+  const HWND control = tip.CreateTooltip(owner_);
+  ASSERT_NE(control, nullptr);
+  ASSERT_TRUE(tip.AddTool(RECT{0, 0, 300, 200}, "悬停提示", 1));
+  TOOLINFOW tool = ToolQuery(owner_, 1);
+  ASSERT_TRUE(SendMessageW(control, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
+  EXPECT_TRUE(tool.uFlags & TTF_SUBCLASS);
+
+  // The mouse rests over the tool: the control, subclassing the owner, shows the tip unaided after
+  // its initial delay (one mouse move, then only the message loop; more moves would keep the
+  // queue busy and the control's timer from ever firing).
+  ShowWindow(owner_, SW_SHOWNORMAL);
+  UpdateWindow(owner_);
+  POINT inside{150, 100};
+  ClientToScreen(owner_, &inside);
+  SetCursorPos(inside.x, inside.y);
+  PostMessageW(owner_, WM_MOUSEMOVE, 0, MAKELPARAM(150, 100));
+  const ULONGLONG deadline = GetTickCount64() + 5000;
+  while (!IsWindowVisible(control) && GetTickCount64() < deadline) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+  }
+  EXPECT_TRUE(IsWindowVisible(control));
 }
 
 TEST_F(TooltipTest, ColoursAndWidthReachTheControl) {
