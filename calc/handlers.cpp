@@ -44,7 +44,7 @@ void StartupWindow::OnQcoinPriceClicked() {
   if (price.surchargeMissing) rt::ShowMessage("请输入QB支付加成百分比");
   Write(ControlId::收入_支付Q币粗略框, price.coins);
   Write(ControlId::折合RMB, price.rmbValue);
-  rt::SetTimerPeriod(resultTimer_, 1000);
+  rt::SetTimerPeriod(resultTimer_, kTimerPeriodMs);  // a later press changes nothing
 }
 
 void StartupWindow::OnLevellingTimeClicked() {

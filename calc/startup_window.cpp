@@ -14,7 +14,6 @@ namespace {
 // A drop-down list is only as high as its selection field; the height given at creation is the
 // height of the field and the dropped list together.
 constexpr int kDroppedListHeight = 300;
-constexpr int kTimerPeriodMs = 1000;
 
 DWORD StyleOf(ControlKind kind, bool centred) {
   constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;

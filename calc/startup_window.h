@@ -18,6 +18,8 @@ namespace calc {
 class StartupWindow {
  public:
   static constexpr wchar_t kClassName[] = L"RankAbacusWindow";
+  // Every timer of the calculator ticks once a second.
+  static constexpr int kTimerPeriodMs = 1000;
 
   explicit StartupWindow(CalcState& state) : state_(state) {}
   StartupWindow(const StartupWindow&) = delete;
