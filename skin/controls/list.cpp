@@ -184,6 +184,11 @@ LRESULT OnArrowRepaint(HWND window, const ListContext& context, WPARAM wParam, L
 
 // ---- Painting the content ---------------------------------------------------------------------
 
+LRESULT PaintWithPreviousProc(HWND window, HDC dc) {
+  return ::CallWindowProcW(ReadPropHandle<WNDPROC>(window, prop::Hw_hProc), window, WM_PAINT,
+                           reinterpret_cast<WPARAM>(dc), 0);
+}
+
 // The tree paints itself on its magenta background into a scratch buffer; everything but the
 // magenta is laid over the veiled background, and the result goes to the screen around the
 // tree's children.
@@ -193,8 +198,7 @@ LRESULT PaintTreeSeeThrough(HWND window, LPARAM lParam) {
   const ControlBackBuffer scratch(window, client);
   const VeiledBackBuffer veiled(window);
   if (scratch && veiled) {
-    CallWindowProcW(ReadPropHandle<WNDPROC>(window, prop::Hw_hProc), window, WM_PAINT,
-                    reinterpret_cast<WPARAM>(scratch.Get()), 0);
+    PaintWithPreviousProc(window, scratch.Get());
     list_detail::CopyWithoutMagenta(veiled.Get(), scratch.Get(), client.right, client.bottom);
     HDC screen = GetDcClippingChildren(window);
     ::BitBlt(screen, 0, 0, client.right, client.bottom, veiled.Get(), 0, 0, SRCCOPY);
@@ -203,17 +207,35 @@ LRESULT PaintTreeSeeThrough(HWND window, LPARAM lParam) {
   return ::DefWindowProcW(window, WM_PAINT, 0, lParam);
 }
 
-// The list paints itself into a buffer that already holds the veiled background; the buffer then
-// goes to the screen, and the list's children (a list view's header) are repainted over it.
-LRESULT PaintListSeeThrough(HWND window, LPARAM lParam) {
+// A list box clears its empty rows and its items' backgrounds with the DC's background colour,
+// whatever brush its parent hands it. It therefore paints into a scratch buffer whose background
+// colour is magenta, and everything it cleared drops out when the result is laid over the veiled
+// background.
+void PaintListBoxOver(HWND window, HDC veiled, const RECT& client) {
+  const ControlBackBuffer scratch(window, client);
+  if (!scratch) return;
+  HBRUSH magenta = ::CreateSolidBrush(kMagenta);
+  ::FillRect(scratch.Get(), &client, magenta);
+  ::DeleteObject(magenta);
+  ::SetBkColor(scratch.Get(), kMagenta);
+  PaintWithPreviousProc(window, scratch.Get());
+  list_detail::CopyWithoutMagenta(veiled, scratch.Get(), client.right, client.bottom);
+}
+
+// The list paints itself over the veiled background; the result goes to the screen, and the
+// list's children (a list view's header) are repainted over it.
+LRESULT PaintListSeeThrough(HWND window, ListKind kind, LPARAM lParam) {
   RECT client;
   ::GetClientRect(window, &client);
   const VeiledBackBuffer veiled(window);
   PAINTSTRUCT paint;
   HDC screen = ::BeginPaint(window, &paint);
   if (veiled) {
-    CallWindowProcW(ReadPropHandle<WNDPROC>(window, prop::Hw_hProc), window, WM_PAINT,
-                    reinterpret_cast<WPARAM>(veiled.Get()), 0);
+    if (kind == ListKind::ListBox) {
+      PaintListBoxOver(window, veiled.Get(), client);
+    } else {
+      PaintWithPreviousProc(window, veiled.Get());
+    }
     ::BitBlt(screen, 0, 0, client.right, client.bottom, veiled.Get(), 0, 0, SRCCOPY);
   }
   ::EndPaint(window, &paint);
@@ -224,12 +246,12 @@ LRESULT PaintListSeeThrough(HWND window, LPARAM lParam) {
 LRESULT OnPaint(HWND window, const ListContext& context, WPARAM wParam, LPARAM lParam) {
   RepaintFrame(context);
   if (TranslucentControls()) {
-    switch (KindOf(window)) {
+    switch (const ListKind kind = KindOf(window)) {
       case ListKind::TreeView:
         return PaintTreeSeeThrough(window, lParam);
       case ListKind::ListView:
       case ListKind::ListBox:
-        return PaintListSeeThrough(window, lParam);
+        return PaintListSeeThrough(window, kind, lParam);
       default:
         break;
     }

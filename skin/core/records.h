@@ -91,7 +91,11 @@ struct ComboRecord : ControlRecord {
 };
 struct TrackbarRecord : ControlRecord {};
 struct ProgressRecord : ControlRecord {};
-struct ListRecord : ControlRecord {};
+struct ListRecord : ControlRecord {
+  int focused = 0;       // between WM_SETFOCUS and WM_KILLFOCUS
+  int hot = 0;           // from a mouse move over the control until the mouse leaves it
+  int arrowKeyDown = 0;  // an arrow key went down and no key has come up since
+};
 struct UpDownRecord : ControlRecord {};
 struct HeaderRecord : ControlRecord {};
 struct ContainerRecord : ControlRecord {};
