@@ -6,6 +6,7 @@
 // GDI+ needs the COM declarations above.
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <iterator>
 #include <memory>
 
@@ -19,6 +20,7 @@ namespace flat = Gdiplus::DllExports;
 struct PictureBoxState {
   UniqueBitmap bitmap;
   SIZE size{};
+  ByteSet source;  // the file the bitmap was decoded from
 };
 
 bool IsPictureBox(HWND window) {
@@ -129,7 +131,11 @@ UniqueBitmap DecodePicture(ByteView picture) {
 void SetPicture(HWND pictureBox, ByteView picture) {
   PictureBoxState* state = IsPictureBox(pictureBox) ? StateOf(pictureBox) : nullptr;
   if (!state) return;
+  // The rank timers give the same badge every second: the same file shows the same bitmap, and
+  // decoding it again would cost milliseconds for nothing.
+  if (state->bitmap && std::ranges::equal(state->source, picture)) return;
   state->bitmap = DecodePicture(picture);
+  state->source.assign(picture.begin(), picture.end());
   BITMAP info{};
   state->size = {};
   if (state->bitmap && ::GetObjectW(state->bitmap.Get(), sizeof(info), &info)) {

@@ -34,7 +34,8 @@ void WriteControlText(HWND control, TextView text);
 // The window class of picture boxes: no border, the system background until a picture is given.
 inline constexpr wchar_t kPictureBoxClass[] = L"RtPictureBox";
 // Decodes the image file in `picture` (JPEG, PNG, BMP, GIF) and shows it stretched to the whole
-// box. An empty or undecodable byte set clears the box. The box owns its bitmap.
+// box. An empty or undecodable byte set clears the box. The box owns its bitmap; given the file it
+// already shows, it keeps that bitmap.
 void SetPicture(HWND pictureBox, ByteView picture);
 // The bitmap a picture box shows (still owned by the box), or null.
 HBITMAP PictureOf(HWND pictureBox);

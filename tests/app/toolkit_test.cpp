@@ -272,21 +272,37 @@ INSTANTIATE_TEST_SUITE_P(Depths, StretchModeTest,
                                          StretchModeCase{24, HALFTONE},
                                          StretchModeCase{32, HALFTONE}));
 
+rt::ByteSet SolidJpeg(COLORREF colour) {
+  return test::EncodeImage(
+      50, 50, [colour](int, int) { return colour; }, test::ImageFormat::Jpeg);
+}
+
 TEST_F(PictureBoxTest, OwnsOneBitmapAtATimeAndFreesIt) {
   HWND box = AddBox();
-  const rt::ByteSet red = test::EncodeImage(
-      50, 50, [](int, int) { return RGB(255, 0, 0); }, test::ImageFormat::Jpeg);
-  rt::SetPicture(box, red);
+  rt::SetPicture(box, SolidJpeg(RGB(255, 0, 0)));
   const HBITMAP first = rt::PictureOf(box);
   ASSERT_EQ(::GetObjectType(first), static_cast<DWORD>(OBJ_BITMAP));
 
-  rt::SetPicture(box, red);
+  rt::SetPicture(box, SolidJpeg(RGB(0, 0, 255)));
   const HBITMAP second = rt::PictureOf(box);
   ASSERT_EQ(::GetObjectType(second), static_cast<DWORD>(OBJ_BITMAP));
   EXPECT_EQ(::GetObjectType(first), 0u) << "the replaced bitmap is deleted";
+  EXPECT_TRUE(Near(test::PrintClient(box).At(20, 17), RGB(0, 0, 255), 40));
 
   ::DestroyWindow(box);
   EXPECT_EQ(::GetObjectType(second), 0u) << "the box deletes its bitmap when it goes";
+}
+
+TEST_F(PictureBoxTest, TheSameFileAgainKeepsItsBitmap) {
+  HWND box = AddBox();
+  rt::ByteSet red = SolidJpeg(RGB(255, 0, 0));
+  rt::SetPicture(box, red);
+  const HBITMAP shown = rt::PictureOf(box);
+  const rt::ByteSet copy = red;  // equal bytes at another address
+  red.assign(red.size(), 0);     // the caller's buffer may change after the call
+  rt::SetPicture(box, copy);
+  EXPECT_EQ(rt::PictureOf(box), shown);
+  EXPECT_TRUE(Near(test::PrintClient(box).At(20, 17), RGB(255, 0, 0), 40));
 }
 
 struct BadPicture {
