@@ -18,8 +18,10 @@ std::array<SkinEngine*, kBoundEntrySlots>& Targets() {
   return targets;
 }
 
-// A window whose engine is gone still reaches the procedure it had before the skin.
+// A window whose engine is gone still reaches the procedure it had before the skin, and its record
+// still goes with it.
 LRESULT ForwardUnbound(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCDESTROY) TearDownWindow(window);
   auto previous = ReadPropHandle<WNDPROC>(window, prop::Hw_hProc);
   if (previous) return ::CallWindowProcW(previous, window, message, wParam, lParam);
   return ::DefWindowProcW(window, message, wParam, lParam);

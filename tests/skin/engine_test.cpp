@@ -223,8 +223,11 @@ TEST_F(SkinnedWindowTest, ACopyHasEntriesOfItsOwnThatOutliveTheOriginal) {
   engine_.reset();
   copy->captionActionEntryAddress(windowNumber_, 1);
   EXPECT_EQ(runs, 1);
-  // The window still holds the destroyed engine's procedure: it keeps forwarding.
+  // The window still holds the destroyed engine's procedure: it keeps forwarding, and the record
+  // still goes with the window.
   EXPECT_EQ(::SendMessageW(window_.Get(), WM_APP, 1, 2), 3);
+  window_.Reset();
+  EXPECT_EQ(skin::WindowRecordCount(), 0);
 }
 
 TEST_F(SkinnedWindowTest, GdiplusIsShutDownOnceWhetherQuitOrDestroyComesFirst) {
