@@ -12,8 +12,10 @@
 namespace skin {
 
 ModuleSettings& Module() {
-  static ModuleSettings settings;
-  return settings;
+  // Never destroyed: the program's exit routine still destroys the engine and releases the records
+  // after static objects made later than its registration are gone. ReleaseModuleData empties it.
+  static ModuleSettings* const settings = new ModuleSettings;
+  return *settings;
 }
 
 namespace {

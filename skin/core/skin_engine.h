@@ -33,7 +33,9 @@ class SkinEngine {
   // A new object with the same fields, its entries bound to the new object.
   std::unique_ptr<SkinEngine> Copy() const;
 
-  // Body of windowProcEntry for every skinned top-level window.
+  // Body of windowProcEntry for every skinned top-level window. Handles the lifecycle messages
+  // (WM_QUIT shuts GDI+ down once; WM_DESTROY releases the children's colour objects; WM_NCDESTROY
+  // tears the window's record down); every other message goes to the previous procedure.
   LRESULT HandleWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // The action behind a click on caption button `buttonNumber` of window `windowNumber`; nothing
   // when either number is out of range.
