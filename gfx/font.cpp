@@ -69,13 +69,16 @@ bool GfxFontFamily::GdipCloneFontFamily(GfxFontFamily& destination) const {
 bool GfxFontFamily::CreateFallbackFamily() {
   if (GdipGetGenericFontFamilySansSerif()) return true;
   // A system without the fonts that GDI+ calls sans-serif (a bare Wine prefix): the face that GDI
-  // maps the GUI font to.
-  if (HDC screen = GetDC(nullptr)) {
-    GfxFont guiFont;
-    const bool made = guiFont.CreateFontFromDcAndHandle(
-        screen, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+  // maps the GUI font to, when GDI+ can draw it.
+  LOGFONTW guiFont{};
+  HDC screen = GetDC(nullptr);
+  if (screen != nullptr) {
+    GfxFont font;
+    const bool made = GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(guiFont), &guiFont) ==
+                          sizeof(guiFont) &&
+                      font.GdipCreateFontFromLogfontW(screen, guiFont);
     ReleaseDC(nullptr, screen);
-    if (made && guiFont.GdipGetFamily(*this)) return true;
+    if (made && font.GdipGetFamily(*this)) return true;
   }
   GfxFontCollection installed;
   std::vector<GfxFontFamily> first;
@@ -188,7 +191,15 @@ bool GfxFont::CreateFontFromDcAndHandle(HDC dc, std::optional<HFONT> font) {
   LOGFONTW logFont{};
   // The W form keeps the face name in UTF-16; the A form would pass it through the ANSI code page.
   if (font && *font != nullptr && GetObjectW(*font, sizeof(logFont), &logFont) == sizeof(logFont)) {
-    return GdipCreateFontFromLogfontW(dc, logFont);
+    if (GdipCreateFontFromLogfontW(dc, logFont)) return true;
+    // GDI+ draws no bitmap faces (such as the GUI font of a bare Wine): the same size, weight and
+    // style in the fallback family.
+    GfxFontFamily fallback;
+    if (fallback.CreateFallbackFamily()) {
+      const std::wstring face = fallback.GdipGetFamilyNameW();
+      logFont.lfFaceName[face.copy(logFont.lfFaceName, LF_FACESIZE - 1)] = L'\0';
+      if (GdipCreateFontFromLogfontW(dc, logFont)) return true;
+    }
   }
   return GdipCreateFontFromDC(dc);
 }

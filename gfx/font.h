@@ -99,8 +99,9 @@ class GfxFont : public GfxObject {
                        Gdiplus::Unit unit = Gdiplus::UnitWorld);
   // The font selected into the device context.
   bool GdipCreateFontFromDC(HDC dc);
-  // The font of a font handle as the device context sees it; the DC's own font when no handle is
-  // given or the handle is not a font.
+  // The font of a font handle as the device context sees it; a face that GDI+ cannot draw (a
+  // bitmap font) keeps its size and style in GfxFontFamily::CreateFallbackFamily. The DC's own font
+  // when no handle is given, the handle is not a font, or all else fails.
   bool CreateFontFromDcAndHandle(HDC dc, std::optional<HFONT> font = std::nullopt);
   bool GdipCreateFontFromLogfontW(HDC dc, const LOGFONTW& logFont);
   bool GdipCloneFont(GfxFont& destination) const;

@@ -176,6 +176,23 @@ TEST(GfxFont, FromADeviceContextAndAFontHandle) {
   }
 }
 
+TEST(GfxFont, BitmapFacesKeepTheirSizeAndStyleInTheFallbackFamily) {
+  // "System" and the GUI font may be bitmap faces, which GDI+ refuses; the font must still come.
+  DcWithFont system(L"System");
+  ASSERT_NE(system.font, nullptr);
+  for (const HFONT handle : {system.font, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))}) {
+    GfxFont font;
+    ASSERT_TRUE(font.CreateFontFromDcAndHandle(system.dc, handle));
+    EXPECT_GT(font.GdipGetFontSize(), 0.0f);
+    GfxFontFamily family;
+    ASSERT_TRUE(font.GdipGetFamily(family));
+    EXPECT_FALSE(family.GdipGetFamilyNameW().empty());
+  }
+  GfxFont bold;
+  ASSERT_TRUE(bold.CreateFontFromDcAndHandle(system.dc, system.font));
+  EXPECT_EQ(bold.GdipGetFontStyle() & Gdiplus::FontStyleBold, Gdiplus::FontStyleBold);
+}
+
 TEST(GfxStringFormat, SettingsReadBack) {
   GfxStringFormat format;
   ASSERT_TRUE(format.GdipCreateStringFormat(Gdiplus::StringFormatFlagsNoWrap, 0));
