@@ -247,26 +247,30 @@ bool IsDark(COLORREF colour) {
 TEST(ComboFace, ArrowSitsCentredInTheDropButton) {
   SkinnedWindow window;
   HWND combo = AddCombo(window, CBS_DROPDOWNLIST);
+  // An even height puts the arrow on whole pixels: (H - 8) / 2 is then exact.
+  if (SizeOf(combo).cy % 2 != 0) {
+    const LRESULT field = ::SendMessageW(combo, CB_GETITEMHEIGHT, WPARAM(-1), 0);
+    ::SendMessageW(combo, CB_SETITEMHEIGHT, WPARAM(-1), field + 1);
+  }
+  ASSERT_EQ(SizeOf(combo).cy % 2, 0);
   skin::SkinEditBoxes(window.Number(), window.Hwnd());
   window.Redraw();
   skin::PaintComboBox(window.Number(), 1);
   const SIZE size = SizeOf(combo);
   const int arrowX = size.cx - 17 - 2 + 5;  // (17 - 7) / 2 into the button
   const int arrowY = 2 + (size.cy - 8) / 2;
-  // The arrow's middle column is dark from its top row to its bottom row; its corners are not.
-  if ((size.cy - 8) % 2 == 0) {
-    for (int row = 0; row < 4; ++row) {
-      EXPECT_TRUE(IsDark(WindowPixel(combo, arrowX + 3, arrowY + row)))
-          << "row " << row << ": " << ColourText(WindowPixel(combo, arrowX + 3, arrowY + row));
+  // Rows of 7, 5, 3 and 1 dark pixels, centred; the pixels beside them are the button's face.
+  constexpr int kRowWidths[] = {7, 5, 3, 1};
+  for (int row = 0; row < 4; ++row) {
+    const int first = (7 - kRowWidths[row]) / 2;
+    const int last = first + kRowWidths[row] - 1;
+    for (int column = -1; column <= 7; ++column) {
+      const bool inside = column >= first && column <= last;
+      EXPECT_EQ(IsDark(WindowPixel(combo, arrowX + column, arrowY + row)), inside)
+          << "row " << row << ", column " << column << ": "
+          << ColourText(WindowPixel(combo, arrowX + column, arrowY + row));
     }
-    EXPECT_TRUE(IsDark(WindowPixel(combo, arrowX, arrowY)));
-    EXPECT_TRUE(IsDark(WindowPixel(combo, arrowX + 6, arrowY)));
-  } else {
-    EXPECT_TRUE(IsDark(WindowPixel(combo, arrowX + 3, arrowY + 1)));
-    EXPECT_TRUE(IsDark(WindowPixel(combo, arrowX + 3, arrowY + 2)));
   }
-  EXPECT_FALSE(IsDark(WindowPixel(combo, arrowX, arrowY + 3)));
-  EXPECT_FALSE(IsDark(WindowPixel(combo, arrowX + 6, arrowY + 3)));
 }
 
 // How many pixels of the text strip are dark, and how many are clearly red.
