@@ -1,22 +1,21 @@
 // empty.exe: empties the working set of the process whose id is the only argument.
 //
-// Exit codes, each failure with one line on standard error:
-//   0 the working set was emptied
-//   2 the argument is missing, extra or not a process id in decimal
-//   3 the process cannot be opened (gone, or not ours to trim)
-//   4 the process was opened but refused the trimming
+// It exits with one of the codes of exit_codes.h; every failure also writes one line on standard
+// error.
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <optional>
 
+#include "exit_codes.h"
+
 namespace {
 
-constexpr int kTrimmed = 0;
-constexpr int kBadArgument = 2;
-constexpr int kCannotOpen = 3;
-constexpr int kTrimRefused = 4;
+using working_set::kBadArgument;
+using working_set::kCannotOpen;
+using working_set::kTrimmed;
+using working_set::kTrimRefused;
 
 // Decimal digits only, no sign or spaces, and a value that fits a process id.
 std::optional<DWORD> ParseProcessId(const wchar_t* text) {
