@@ -414,6 +414,20 @@ TEST(ComboSkinProc, MouseMoveMakesItHotAndLeaveMakesItPlain) {
   EXPECT_TRUE(Near(WindowPixel(combo, 0, middle), Blend(face, kBlack, 80)));
 }
 
+TEST(ComboSkinProc, TheHotLookLastsUntilTheNextPaint) {
+  SkinnedWindow window;
+  HWND combo = AddCombo(window, CBS_DROPDOWNLIST);
+  skin::SkinEditBoxes(window.Number(), window.Hwnd());
+  window.Redraw();
+  const int middle = SizeOf(combo).cy / 2;
+  const COLORREF face = FaceAt(window, middle);
+  ::SendMessageW(combo, WM_MOUSEMOVE, 0, MAKELPARAM(20, middle));
+  EXPECT_TRUE(Near(WindowPixel(combo, 0, middle), Blend(face, window.Options().accentColour, 200)));
+  ::InvalidateRect(combo, nullptr, TRUE);
+  ::UpdateWindow(combo);
+  EXPECT_TRUE(Near(WindowPixel(combo, 0, middle), Blend(face, kBlack, 80)));
+}
+
 TEST(ComboSkinProc, RealPointerMakesItHot) {
   SkinnedWindow window;
   HWND combo = AddCombo(window, CBS_DROPDOWNLIST);

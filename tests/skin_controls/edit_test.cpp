@@ -475,6 +475,21 @@ TEST(EditSkinProc, MouseMovePaintsHotOnceAndLeavePaintsItBack) {
   EXPECT_TRUE(Near(WindowPixel(edit, 1, 12), ring));
 }
 
+TEST(EditSkinProc, TheHotLookLastsUntilTheNextPaint) {
+  SkinnedWindow window;
+  HWND edit = AddEdit(window);
+  skin::SkinEditBoxes(window.Number(), window.Hwnd());
+  window.Redraw();
+  const COLORREF ring = Blend(window.BackgroundAt(kEditBounds.top + 12), kWhite, 160);
+  ::SendMessageW(edit, WM_MOUSEMOVE, 0, MAKELPARAM(50, 5));
+  EXPECT_TRUE(Near(WindowPixel(edit, 1, 12), Blend(ring, window.Options().accentColour, 180)));
+  ::InvalidateRect(edit, nullptr, TRUE);
+  ::UpdateWindow(edit);
+  EXPECT_TRUE(Near(WindowPixel(edit, 0, 12), Blend(ring, kBlack, 80)));
+  EXPECT_TRUE(Near(WindowPixel(edit, 1, 12), ring));
+  EXPECT_EQ(window.Record().hotControl, 1) << "still the control under the mouse";
+}
+
 TEST(EditSkinProc, DraggingWithTheButtonDownRedrawsTheWholeEditBox) {
   SkinnedWindow window({.translucentControls = 0});
   HWND edit = AddEdit(window);
