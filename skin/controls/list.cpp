@@ -209,17 +209,19 @@ LRESULT PaintTreeSeeThrough(HWND window, LPARAM lParam) {
 
 // A list box clears its empty rows and its items' backgrounds with the DC's background colour,
 // whatever brush its parent hands it. It therefore paints into a scratch buffer whose background
-// colour is magenta, and everything it cleared drops out when the result is laid over the veiled
-// background.
+// colour is the veiled colour at the list's middle, and everything of exactly that colour is then
+// left out when the result is laid over the veiled background: the text's smoothed edges were
+// blended against nearly the colour they end up on, so no coloured fringe shows.
 void PaintListBoxOver(HWND window, HDC veiled, const RECT& client) {
   const ControlBackBuffer scratch(window, client);
   if (!scratch) return;
-  HBRUSH magenta = ::CreateSolidBrush(kMagenta);
-  ::FillRect(scratch.Get(), &client, magenta);
-  ::DeleteObject(magenta);
-  ::SetBkColor(scratch.Get(), kMagenta);
+  const COLORREF key = ::GetPixel(veiled, client.right / 2, client.bottom / 2) & 0xFFFFFF;
+  HBRUSH fill = ::CreateSolidBrush(key);
+  ::FillRect(scratch.Get(), &client, fill);
+  ::DeleteObject(fill);
+  ::SetBkColor(scratch.Get(), key);
   PaintWithPreviousProc(window, scratch.Get());
-  list_detail::CopyWithoutMagenta(veiled, scratch.Get(), client.right, client.bottom);
+  list_detail::CopyWithout(key, veiled, scratch.Get(), client.right, client.bottom);
 }
 
 // The list paints itself over the veiled background; the result goes to the screen, and the

@@ -7,8 +7,12 @@ namespace skin::list_detail {
 
 inline constexpr COLORREF kMagenta = RGB(0xFF, 0x00, 0xFF);
 
-// Copies w x h from `source` at (0, 0) to `target` at (0, 0), leaving out every magenta pixel
-// (msimg32's TransparentBlt, found when first needed). False when it is not available.
-bool CopyWithoutMagenta(HDC target, HDC source, int width, int height);
+// Copies w x h from `source` at (0, 0) to `target` at (0, 0), leaving out every pixel of colour
+// `key` (msimg32's TransparentBlt, found when first needed). False when it is not available.
+bool CopyWithout(COLORREF key, HDC target, HDC source, int width, int height);
+
+inline bool CopyWithoutMagenta(HDC target, HDC source, int width, int height) {
+  return CopyWithout(kMagenta, target, source, width, height);
+}
 
 }  // namespace skin::list_detail

@@ -119,7 +119,7 @@ void ExcludeChild(HDC dc, HWND child) {
 
 namespace list_detail {
 
-bool CopyWithoutMagenta(HDC target, HDC source, int width, int height) {
+bool CopyWithout(COLORREF key, HDC target, HDC source, int width, int height) {
   using TransparentBltProc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, UINT);
   static const TransparentBltProc transparentBlt = [] {
     HMODULE library = ::LoadLibraryW(L"msimg32.dll");
@@ -128,7 +128,7 @@ bool CopyWithoutMagenta(HDC target, HDC source, int width, int height) {
         reinterpret_cast<void*>(::GetProcAddress(library, "TransparentBlt")));
   }();
   if (transparentBlt == nullptr) return false;
-  return transparentBlt(target, 0, 0, width, height, source, 0, 0, width, height, kMagenta) != 0;
+  return transparentBlt(target, 0, 0, width, height, source, 0, 0, width, height, key) != 0;
 }
 
 }  // namespace list_detail
