@@ -36,6 +36,20 @@ std::wstring ComboCurrentItem(HWND combo) {
   return item;
 }
 
+bool IsDropDownList(HWND control) {
+  constexpr LONG kComboTypes = CBS_SIMPLE | CBS_DROPDOWN | CBS_DROPDOWNLIST;
+  return HasClass(control, WC_COMBOBOXW) &&
+         (::GetWindowLongW(control, GWL_STYLE) & kComboTypes) == CBS_DROPDOWNLIST;
+}
+
+// A drop-down list has no text of its own: the text names the item to select, whole (not a prefix
+// of it, as CB_SELECTSTRING would take). A text that names no item changes nothing.
+void SelectItem(HWND list, const std::wstring& item) {
+  const LRESULT index = ::SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(item.c_str()));
+  if (index != CB_ERR) ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
 std::wstring WindowText(HWND window) {
   const int length = ::GetWindowTextLengthW(window);
   if (length <= 0) return {};
@@ -114,11 +128,8 @@ Text ReadControlText(HWND control) {
 void WriteControlText(HWND control, TextView text) {
   if (!::IsWindow(control)) return;
   const std::wstring wide = GbkToWide(text);
-  if (HasClass(control, WC_COMBOBOXW) &&
-      (::GetWindowLongW(control, GWL_STYLE) & 3) == CBS_DROPDOWNLIST) {
-    // A drop-down list has no text of its own: the text names the item to select.
-    ::SendMessageW(control, CB_SELECTSTRING, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(wide.c_str()));
+  if (IsDropDownList(control)) {
+    SelectItem(control, wide);
     return;
   }
   ::SetWindowTextW(control, wide.c_str());

@@ -108,7 +108,10 @@ TEST_F(StartupWindowTest, ALabelShowsTheBackgroundBeneathIt) {
 }
 
 TEST_F(StartupWindowTest, TheTimersFillTheFieldsAndLeaveTheResultAlone) {
-  EXPECT_EQ(rt::ReadControlText(window_.Control(当前军衔_经验框)), "");
+  // Nothing has been dispatched since the window was created: no tick yet.
+  for (ControlId field : {当前军衔_经验框, 理想军衔_经验框, 相差经验框}) {
+    EXPECT_EQ(rt::ReadControlText(window_.Control(field)), "") << static_cast<int>(field);
+  }
   ASSERT_TRUE(test::PumpUntil(
       [&] { return rt::ReadControlText(window_.Control(相差经验框)) == "0"; }, 3000));
   EXPECT_EQ(rt::ReadControlText(window_.Control(当前军衔_经验框)), "0");

@@ -136,6 +136,11 @@ TEST(ComboTextTest, YieldsTheCurrentItemAndSelectsByText) {
   rt::WriteControlText(combo, "列兵2");
   EXPECT_EQ(::SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(rt::ReadControlText(combo), "列兵2");
+
+  for (const char* notAnItem : {"列兵", "列兵23", ""}) {
+    rt::WriteControlText(combo, notAnItem);
+    EXPECT_EQ(rt::ReadControlText(combo), "列兵2") << notAnItem;
+  }
 }
 
 TEST(ControlTextTest, MissingControlsReadEmptyAndIgnoreWrites) {
