@@ -3,10 +3,9 @@
 
 #include <commctrl.h>
 
-#include "skin/controls/list_internal.h"
-
 #include "skin/controls/edit.h"
 #include "skin/controls/edit_subclass.h"
+#include "skin/controls/list_internal.h"
 #include "skin/core/module.h"
 #include "skin/core/primitives.h"
 #include "skin/core/property_keys.h"
@@ -27,10 +26,15 @@ bool HasStyleBit(HWND window, LONG_PTR bit) {
 
 // ---- Install ----------------------------------------------------------------------------------
 
+bool RunsListSkinProc(HWND window) {
+  return reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC)) == &ListSkinProc;
+}
+
 // Takes the free first entry or appends one, subclasses the control and writes its properties.
-// A control that is in the list already keeps its one subclassing.
+// A control that is skinned already keeps its one subclassing: a second would make the skin its
+// own previous procedure.
 void Register(int windowNumber, WindowRecord& record, HWND control) {
-  if (FindEntry(record.listControls, control) != 0) return;
+  if (FindEntry(record.listControls, control) != 0 || RunsListSkinProc(control)) return;
   const int number = TakeFreeEntry(record.listControls);
   ListRecord& entry = record.listControls[static_cast<std::size_t>(number) - 1];
   entry.hwnd = control;
