@@ -24,7 +24,7 @@ using ByteView = std::span<const std::uint8_t>;
 // showing mojibake at run time.
 static_assert(sizeof("列") == 3 && static_cast<unsigned char>("列"[0]) == 0xC1 &&
                   static_cast<unsigned char>("列"[1]) == 0xD0,
-              "narrow string literals must be compiled as GBK (-fexec-charset=GBK)");
+              "narrow string literals must be compiled as GBK (-fexec-charset=GB18030)");
 
 // A new text made of the parts in order; the parts are left unchanged.
 Text ConcatText(std::initializer_list<TextView> parts);
