@@ -158,6 +158,29 @@ TEST(ListDropDown, KeysDoNotCloseAnOpenDropDownList) {
   ::SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
 }
 
+TEST(ListDropDown, EraseGivesTheVeiledBackgroundAndTheTextColour) {
+  ListWindow list;
+  HWND combo = list.Add(L"ComboBox", CBS_SIMPLE, {40, 120, 160, 140});
+  list.Skin();
+  HWND dropList = ::FindWindowExW(combo, nullptr, L"ComboLBox", nullptr);
+  ASSERT_GE(list.NumberOf(dropList), 1);
+  HDC dc = ::GetDC(dropList);
+  ::SetTextColor(dc, RGB(1, 2, 3));
+  EXPECT_EQ(::SendMessageW(dropList, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0),
+            static_cast<LRESULT>(RGB(1, 2, 3)))
+      << "the answer is the text colour it replaced";
+  EXPECT_EQ(::GetTextColor(dc), kBlack) << "black while Kj_Ztys is not set";
+  EXPECT_EQ(::GetBkMode(dc), TRANSPARENT);
+  const RECT client = skin::ClientRectInWindow(dropList);
+  const COLORREF veiled = Blend(list.BackgroundBehind(dropList, client.top + 10), kWhite, 160);
+  EXPECT_TRUE(ColourIs(::GetPixel(dc, 10, 10), veiled));
+
+  skin::WriteProp(dropList, skin::prop::Kj_Ztys, RGB(200, 0, 0));
+  ::SendMessageW(dropList, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  EXPECT_EQ(::GetTextColor(dc), RGB(200, 0, 0));
+  ::ReleaseDC(dropList, dc);
+}
+
 TEST(ListRealInput, PointerOverTheListMakesItHot) {
   ListWindow list;
   HWND box = list.Add(L"ListBox", LBS_NOINTEGRALHEIGHT | WS_BORDER, kBounds);
