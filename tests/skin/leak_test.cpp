@@ -1,7 +1,6 @@
 // The GDI-object counter, and the primitives run ten thousand times without leaking.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -59,17 +58,9 @@ class PrimitiveLeakTest : public testing::Test {
   void RunWithoutLeaking(const char* what, Cycle cycle, int cycles = kCycles) {
     cycle();  // the first run may create what GDI+ keeps for the process
     const int before = CountLiveGdiObjects();
-    LARGE_INTEGER frequency{}, start{}, end{};
-    ::QueryPerformanceFrequency(&frequency);
-    ::QueryPerformanceCounter(&start);
     for (int i = 0; i < cycles; ++i) cycle();
-    ::QueryPerformanceCounter(&end);
     EXPECT_TRUE(SameGdiObjectCount(before, CountLiveGdiObjects())) << what;
     EXPECT_TRUE(skin::Module().memoryDcList.empty()) << what;
-    // Reported for the record, never asserted.
-    const double microseconds = 1e6 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                                static_cast<double>(frequency.QuadPart) / cycles;
-    std::printf("%s: %.1f us per cycle\n", what, microseconds);
   }
 
   skin_test::ModuleReset reset_;
