@@ -4,28 +4,17 @@
 
 #include "canvas.h"
 #include "gfx/gfx.h"
+#include "tests/support/gdi_object_counter.h"
 
 namespace gfx {
 namespace {
 
-// Live GDI objects of this process. Under Wine GetGuiResources always answers 0, so then every
-// handle value 0..0xFFFF is probed with GetObjectType (Wine resolves handles by their low 16 bits).
-int CountLiveGdiObjects() {
-  const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  if (reported != 0) return static_cast<int>(reported);
-  int count = 0;
-  for (std::uintptr_t value = 1; value <= 0xFFFF; ++value) {
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0) ++count;
-  }
-  return count;
-}
-
 TEST(GfxLeaks, CounterSeesALeakedObject) {
-  const int before = CountLiveGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   HBRUSH leaked = CreateSolidBrush(RGB(1, 2, 3));
-  EXPECT_EQ(CountLiveGdiObjects(), before + 1);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before + 1);
   DeleteObject(leaked);
-  EXPECT_EQ(CountLiveGdiObjects(), before);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before);
 }
 
 void OneCycle(HDC dc) {
@@ -59,9 +48,9 @@ TEST(GfxLeaks, ManyCyclesLeaveTheCountWhereItStarted) {
   HBITMAP surface = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ previous = SelectObject(dc, surface);
   OneCycle(dc);  // first use may create lasting objects inside GDI+ (caches); not counted
-  const int before = CountLiveGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   for (int i = 0; i < 2000 && !testing::Test::HasFatalFailure(); ++i) OneCycle(dc);
-  EXPECT_EQ(CountLiveGdiObjects(), before);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before);
   SelectObject(dc, previous);
   DeleteObject(surface);
   DeleteDC(dc);

@@ -6,32 +6,32 @@
 
 #include "skin/core/module.h"
 #include "skin/core/primitives.h"
-#include "tests/skin/gdi_object_counter.h"
+#include "tests/support/gdi_object_counter.h"
 #include "tests/skin/test_windows.h"
 
 namespace {
 
-using skin_test::CountLiveGdiObjects;
-using skin_test::SameGdiObjectCount;
+using CountLiveGdiObjects;
+using SameGdiObjectCount;
 
 TEST(GdiObjectCounter, SeesObjectsComeAndGo) {
-  const int before = CountLiveGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   std::vector<rt::UniqueBrush> brushes;
   for (int i = 0; i < 50; ++i) brushes.emplace_back(::CreateSolidBrush(RGB(i, 0, 0)));
-  EXPECT_EQ(CountLiveGdiObjects(), before + 50);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before + 50);
   brushes.clear();
-  EXPECT_EQ(CountLiveGdiObjects(), before);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before);
 }
 
 TEST(GdiObjectCounter, ALeakMakesTheCheckFail) {
-  const int before = CountLiveGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   HBITMAP leaked = ::CreateBitmap(4, 4, 1, 32, nullptr);  // not deleted on purpose, until checked
   ASSERT_NE(leaked, nullptr);
-  const testing::AssertionResult check = SameGdiObjectCount(before, CountLiveGdiObjects());
+  const testing::AssertionResult check = test_support::SameGdiObjectCount(before, test_support::CountLiveGdiObjects());
   EXPECT_FALSE(check) << "the leak check must catch one leaked bitmap";
   EXPECT_NE(std::string(check.message()).find("(+1)"), std::string::npos) << check.message();
   ::DeleteObject(leaked);
-  EXPECT_TRUE(SameGdiObjectCount(before, CountLiveGdiObjects()));
+  EXPECT_TRUE(test_support::SameGdiObjectCount(before, test_support::CountLiveGdiObjects()));
 }
 
 constexpr int kCycles = 10'000;
@@ -57,9 +57,9 @@ class PrimitiveLeakTest : public testing::Test {
   template <typename Cycle>
   void RunWithoutLeaking(const char* what, Cycle cycle, int cycles = kCycles) {
     cycle();  // the first run may create what GDI+ keeps for the process
-    const int before = CountLiveGdiObjects();
+    const int before = test_support::CountLiveGdiObjects();
     for (int i = 0; i < cycles; ++i) cycle();
-    EXPECT_TRUE(SameGdiObjectCount(before, CountLiveGdiObjects())) << what;
+    EXPECT_TRUE(test_support::SameGdiObjectCount(before, test_support::CountLiveGdiObjects())) << what;
     EXPECT_TRUE(skin::Module().memoryDcList.empty()) << what;
   }
 

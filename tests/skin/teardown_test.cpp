@@ -9,7 +9,7 @@
 #include "skin/core/property_keys.h"
 #include "skin/core/skin_engine.h"
 #include "skin/core/window_props.h"
-#include "tests/skin/gdi_object_counter.h"
+#include "tests/support/gdi_object_counter.h"
 #include "tests/skin/test_windows.h"
 
 namespace {
@@ -123,7 +123,7 @@ TEST_F(TeardownTest, AWindowThatIsNotSkinnedChangesNothing) {
 }
 
 TEST_F(TeardownTest, ClosingAWindowFreesItsImagesAndItsControlsColourObjects) {
-  const int before = skin_test::CountLiveGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   {
     SkinnedWindow skinned = MakeSkinnedWindow(10);
     // The colours last handed to an edit box and to a plain label, as the control-colour
@@ -135,10 +135,10 @@ TEST_F(TeardownTest, ClosingAWindowFreesItsImagesAndItsControlsColourObjects) {
       skin::WriteProp(control, skin::prop::Kj_dxjb,
                       reinterpret_cast<std::intptr_t>(::CreatePatternBrush(bitmap)));
     }
-    EXPECT_GT(skin_test::CountLiveGdiObjects(), before);
+    EXPECT_GT(test_support::CountLiveGdiObjects(), before);
   }
   EXPECT_EQ(skin::WindowRecordCount(), 0);
-  EXPECT_TRUE(skin_test::SameGdiObjectCount(before, skin_test::CountLiveGdiObjects()));
+  EXPECT_TRUE(test_support::SameGdiObjectCount(before, test_support::CountLiveGdiObjects()));
 }
 
 }  // namespace

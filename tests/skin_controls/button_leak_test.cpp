@@ -40,13 +40,13 @@ TEST(ButtonLeaks, TenThousandRepaintsOfEachKindLeaveNoGdiObjects) {
     ::SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
     skin::RepaintButtonNow(button, 0, false);  // first-use allocations happen before counting
 
-    const int before = skin_test::CountGdiObjects();
+    const int before = test_support::CountLiveGdiObjects();
     const UINT states[] = {0, state::kHot, state::kFocused, state::kPressed, state::kDisabled};
     const ULONGLONG start = ::GetTickCount64();
     for (int i = 0; i < kRepaints; ++i) skin::RepaintButtonNow(button, states[i % 5], i % 2 == 0);
     const double spent = static_cast<double>(::GetTickCount64() - start);
     std::printf("%s: %.2f ms per repaint\n", c.name, spent / kRepaints);
-    EXPECT_EQ(skin_test::CountGdiObjects(), before);
+    EXPECT_EQ(test_support::CountLiveGdiObjects(), before);
     EXPECT_TRUE(skin::Module().memoryDcList.empty());
     ::DestroyWindow(button);
   }

@@ -9,7 +9,6 @@
 
 namespace {
 
-using skin_test::CountGdiObjects;
 using skin_test::SkinnedWindow;
 
 TEST(ComboLeaks, TenThousandRepaintsOfADropDownList) {
@@ -22,12 +21,12 @@ TEST(ComboLeaks, TenThousandRepaintsOfADropDownList) {
   skin_test::PumpPending();
   const int number = skin::FindComboRecord(window.Number(), combo);
   ASSERT_NE(number, 0);
-  const int before = CountGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   for (int round = 0; round < 10000; ++round) {
     skin::PaintComboBox(window.Number(), number,
                         {.hot = (round & 1) != 0, .focused = (round & 2) != 0});
   }
-  EXPECT_EQ(CountGdiObjects(), before);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before);
 }
 
 TEST(ComboLeaks, TenThousandColourRequestsOfTheEditChild) {
@@ -41,15 +40,15 @@ TEST(ComboLeaks, TenThousandColourRequestsOfTheEditChild) {
   // The first answer leaves one brush and one bitmap on the edit box: count from there.
   ::SendMessageW(combo, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                  reinterpret_cast<LPARAM>(edit));
-  const int before = CountGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   for (int round = 0; round < 10000; ++round) {
     ::SendMessageW(combo, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
                    reinterpret_cast<LPARAM>(edit));
   }
-  EXPECT_EQ(CountGdiObjects(), before);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before);
   ::ReleaseDC(edit, dc);
   ::DestroyWindow(combo);
-  EXPECT_EQ(CountGdiObjects(), before - 2) << "the edit box deletes its brush and bitmap";
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before - 2) << "the edit box deletes its brush and bitmap";
 }
 
 }  // namespace

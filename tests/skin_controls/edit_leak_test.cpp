@@ -7,7 +7,6 @@
 
 namespace {
 
-using skin_test::CountGdiObjects;
 using skin_test::SkinnedWindow;
 
 TEST(EditLeaks, TenThousandRepaintsThroughTheProcedure) {
@@ -18,7 +17,7 @@ TEST(EditLeaks, TenThousandRepaintsThroughTheProcedure) {
   window.Redraw();
   skin_test::PumpPending();
   HDC dc = ::GetDC(edit);
-  const int before = CountGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   for (int round = 0; round < 10000; ++round) {
     ::SendMessageW(edit, WM_NCPAINT, 1, 0);                                // the frame ring
     ::SendMessageW(edit, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);  // the background
@@ -28,7 +27,7 @@ TEST(EditLeaks, TenThousandRepaintsThroughTheProcedure) {
       ::SendMessageW(edit, WM_MOUSELEAVE, 0, 0);
     }
   }
-  EXPECT_EQ(CountGdiObjects(), before);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before);
   ::ReleaseDC(edit, dc);
 }
 
@@ -39,12 +38,12 @@ TEST(EditLeaks, FullRepaintsWithScrollBarsAndTheirRegion) {
   skin::SkinEditBoxes(window.Number(), window.Hwnd());
   window.Redraw();
   skin_test::PumpPending();
-  const int before = CountGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   // Wine draws scroll bars slowly (tens of milliseconds each): fewer rounds of the whole path.
   for (int round = 0; round < 300; ++round) {
     ::RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
   }
-  EXPECT_EQ(CountGdiObjects(), before);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before);
 }
 
 }  // namespace

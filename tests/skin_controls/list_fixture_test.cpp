@@ -50,13 +50,13 @@ TEST(SkinnedWindowFixture, PresentsItsBackBuffer) {
 }
 
 TEST(GdiObjectCounter, SeesObjectsComeAndGo) {
-  const int before = skin_test::CountGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   HBRUSH brush = ::CreateSolidBrush(RGB(1, 2, 3));
   HPEN pen = ::CreatePen(PS_SOLID, 1, RGB(4, 5, 6));
-  EXPECT_EQ(skin_test::CountGdiObjects(), before + 2);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before + 2);
   ::DeleteObject(brush);
   ::DeleteObject(pen);
-  EXPECT_EQ(skin_test::CountGdiObjects(), before);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before);
 }
 
 }  // namespace

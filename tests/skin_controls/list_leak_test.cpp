@@ -58,7 +58,7 @@ TEST_P(ListLeaks, RepaintsLeaveNoGdiObjects) {
   ASSERT_GE(list.NumberOf(control), 1);
   // Warm up: the first paints create the control's own lasting objects (fonts, brushes).
   for (int i = 0; i < 20; ++i) RepaintByMessages(control);
-  const int before = skin_test::CountGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   const ULONGLONG start = ::GetTickCount64();
   for (int i = 0; i < kFullRepaints; ++i) {
     // Every other repaint in the hot look, so both border pens are made and dropped.
@@ -67,7 +67,7 @@ TEST_P(ListLeaks, RepaintsLeaveNoGdiObjects) {
   }
   RecordProperty("milliseconds_per_repaint",
                  std::to_string(static_cast<double>(::GetTickCount64() - start) / kFullRepaints));
-  EXPECT_EQ(skin_test::CountGdiObjects(), before);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before);
   EXPECT_TRUE(skin::Module().memoryDcList.empty()) << "every back buffer was released";
 }
 
@@ -88,7 +88,7 @@ TEST(ListPainterLeaks, FramesAndVeiledBuffersLeaveNoGdiObjects) {
   list.Skin();
   const int number = list.NumberOf(box);
   skin::PaintListFrame(list.Window().Number(), number);
-  const int before = skin_test::CountGdiObjects();
+  const int before = test_support::CountLiveGdiObjects();
   const ULONGLONG start = ::GetTickCount64();
   for (int i = 0; i < kFramePaints; ++i) {
     skin::PaintListFrame(list.Window().Number(), number,
@@ -98,7 +98,7 @@ TEST(ListPainterLeaks, FramesAndVeiledBuffersLeaveNoGdiObjects) {
   }
   RecordProperty("milliseconds_per_frame",
                  std::to_string(static_cast<double>(::GetTickCount64() - start) / kFramePaints));
-  EXPECT_EQ(skin_test::CountGdiObjects(), before);
+  EXPECT_EQ(test_support::CountLiveGdiObjects(), before);
   EXPECT_TRUE(skin::Module().memoryDcList.empty());
 }
 

@@ -28,21 +28,9 @@
 #include "skin/core/records.h"
 #include "skin/core/skin_engine.h"
 #include "skin/core/window_props.h"
+#include "tests/support/gdi_object_counter.h"
 
 namespace skin_test {
-
-// ---- Counting GDI objects ----------------------------------------------------------------------
-
-// The number of live GDI objects of this process. GDI keeps its objects in one table whose index is
-// the low word of the handle, and accepts a handle whose high word is 0 for the entry at that
-// index: probing every low word with GetObjectType finds every live object.
-inline int CountGdiObjects() {
-  int count = 0;
-  for (std::uintptr_t value = 1; value <= 0xFFFF; ++value) {
-    if (::GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0) ++count;
-  }
-  return count;
-}
 
 // ---- Colours -----------------------------------------------------------------------------------
 

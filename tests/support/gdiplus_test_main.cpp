@@ -1,10 +1,10 @@
-// Runs the resource tests between GdiplusStartup and GdiplusShutdown: every picture they decode is
-// disposed of before the shutdown.
+// A test main that runs the tests between GdiplusStartup and GdiplusShutdown: every GDI+ object
+// that a test makes is gone before the shutdown.
+// clang-format off
 #include <windows.h>
-// GDI+ needs the COM declarations first
 #include <objidl.h>
-// then GDI+ itself
 #include <gdiplus.h>
+// clang-format on
 
 #include <gtest/gtest.h>
 

@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
-namespace skin_test {
+namespace test_support {
 
 int CountLiveGdiObjects();
 
 // Success when `after` equals `before`; the message says by how many objects they differ.
 testing::AssertionResult SameGdiObjectCount(int before, int after);
 
-}  // namespace skin_test
+}  // namespace test_support

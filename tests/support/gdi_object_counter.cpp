@@ -1,10 +1,10 @@
-#include "tests/skin/gdi_object_counter.h"
+#include "tests/support/gdi_object_counter.h"
 
 #include <windows.h>
 
 #include <cstdint>
 
-namespace skin_test {
+namespace test_support {
 
 namespace {
 
@@ -31,4 +31,4 @@ testing::AssertionResult SameGdiObjectCount(int before, int after) {
          << (after - before > 0 ? "+" : "") << after - before << ")";
 }
 
-}  // namespace skin_test
+}  // namespace test_support
