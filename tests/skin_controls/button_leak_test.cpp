@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "tests/skin_controls/button_test_support.h"
+#include "tests/support/gdi_object_counter.h"
 
 namespace {
 

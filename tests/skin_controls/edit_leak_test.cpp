@@ -4,6 +4,7 @@
 #include "skin/controls/edit.h"
 #include "tests/skin_controls/edit_test_support.h"
 #include "tests/skin_controls/skinned_window_fixture.h"
+#include "tests/support/gdi_object_counter.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/skin_controls/skinned_window_fixture.h"
+#include "tests/support/gdi_object_counter.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tests/skin_controls/list_test_support.h"
+#include "tests/support/gdi_object_counter.h"
 
 namespace list_test {
 namespace {

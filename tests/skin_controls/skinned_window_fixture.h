@@ -28,7 +28,6 @@
 #include "skin/core/records.h"
 #include "skin/core/skin_engine.h"
 #include "skin/core/window_props.h"
-#include "tests/support/gdi_object_counter.h"
 
 namespace skin_test {
 
