@@ -6,13 +6,10 @@
 
 #include "skin/core/module.h"
 #include "skin/core/primitives.h"
-#include "tests/support/gdi_object_counter.h"
 #include "tests/skin/test_windows.h"
+#include "tests/support/gdi_object_counter.h"
 
 namespace {
-
-using CountLiveGdiObjects;
-using SameGdiObjectCount;
 
 TEST(GdiObjectCounter, SeesObjectsComeAndGo) {
   const int before = test_support::CountLiveGdiObjects();
