@@ -15,20 +15,20 @@ inline constexpr char kWindowCaption[] = "岚石坊---升衔算盘";
 
 enum class ControlKind { GroupBox, TransparentLabel, EditBox, ComboBox, PictureBox, Button };
 
-struct FontSpec {
+struct FontChoice {
   rt::TextView face;  // GBK face name
   int height = 0;     // pixels, the LOGFONT height negated
   int weight = 400;
-  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+  friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
-inline constexpr FontSpec kGroupBoxFont{.face = "宋体", .height = 12};
-inline constexpr FontSpec kEditBoxFont{.face = "长城特圆体", .height = 12};
+inline constexpr FontChoice kGroupBoxFont{.face = "宋体", .height = 12};
+inline constexpr FontChoice kEditBoxFont{.face = "长城特圆体", .height = 12};
 // The toolkit's own font, used by combo boxes and buttons.
-inline constexpr FontSpec kDefaultFont{.face = "宋体", .height = 12};
+inline constexpr FontChoice kDefaultFont{.face = "宋体", .height = 12};
 inline constexpr rt::TextView kLabelFace = "岭鹤毛笔行书简体";
 
-struct ControlSpec {
+struct ControlLayout {
   ControlId id;
   ControlKind kind;
   ControlId parent;
@@ -40,15 +40,15 @@ struct ControlSpec {
 };
 
 // Parents come before their children.
-std::span<const ControlSpec> StartupLayout();
+std::span<const ControlLayout> StartupLayout();
 
 // The contact number that ends every group-box caption (set when the program is built).
 rt::TextView ContactNumber();
 
 // The text a control starts with: a group box's caption with the contact number, else the text of
 // its description.
-rt::Text InitialText(const ControlSpec& spec);
+rt::Text InitialText(const ControlLayout& layout);
 
-FontSpec FontOf(const ControlSpec& spec);
+FontChoice FontOf(const ControlLayout& layout);
 
 }  // namespace calc

@@ -154,7 +154,7 @@ LRESULT StartupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void StartupWindow::CreateControls() {
-  for (const ControlSpec& spec : StartupLayout()) controls_[spec.id] = CreateControl(spec);
+  for (const ControlLayout& layout : StartupLayout()) controls_[layout.id] = CreateControl(layout);
   StackControls();
   currentRankTimer_ = rt::Timer(window_, static_cast<UINT_PTR>(TimerId::当前军衔_经验时钟));
   targetRankTimer_ = rt::Timer(window_, static_cast<UINT_PTR>(TimerId::理想军衔_经验时钟));
@@ -162,20 +162,21 @@ void StartupWindow::CreateControls() {
   resultTimer_ = rt::Timer(window_, static_cast<UINT_PTR>(TimerId::时钟3));
 }
 
-HWND StartupWindow::CreateControl(const ControlSpec& spec) {
-  HWND parent = spec.parent == ControlId::StartupWindow ? window_ : Control(spec.parent);
-  const std::wstring text = rt::GbkToWide(InitialText(spec));
+HWND StartupWindow::CreateControl(const ControlLayout& layout) {
+  HWND parent = layout.parent == ControlId::StartupWindow ? window_ : Control(layout.parent);
+  const std::wstring text = rt::GbkToWide(InitialText(layout));
   const int height =
-      spec.kind == ControlKind::ComboBox ? spec.height + kDroppedListHeight : spec.height;
-  HWND control = ::CreateWindowExW(
-      0, ClassOf(spec.kind), text.c_str(), StyleOf(spec.kind, spec.centred), spec.left, spec.top,
-      spec.width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-      ::GetModuleHandleW(nullptr), nullptr);
+      layout.kind == ControlKind::ComboBox ? layout.height + kDroppedListHeight : layout.height;
+  HWND control =
+      ::CreateWindowExW(0, ClassOf(layout.kind), text.c_str(), StyleOf(layout.kind, layout.centred),
+                        layout.left, layout.top, layout.width, height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.id)),
+                        ::GetModuleHandleW(nullptr), nullptr);
   if (!control) return nullptr;
-  if (spec.kind != ControlKind::PictureBox) {
-    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(FontOf(spec))), FALSE);
+  if (layout.kind != ControlKind::PictureBox) {
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(FontOf(layout))), FALSE);
   }
-  switch (spec.kind) {
+  switch (layout.kind) {
     case ControlKind::GroupBox:
       rt::RouteGroupBoxNotifications(control);
       break;
@@ -187,7 +188,7 @@ HWND StartupWindow::CreateControl(const ControlSpec& spec) {
       break;
     case ControlKind::ComboBox:
       FillRankList(control);
-      FitComboHeight(control, spec.height);
+      FitComboHeight(control, layout.height);
       break;
     case ControlKind::PictureBox:
     case ControlKind::Button:
@@ -196,9 +197,9 @@ HWND StartupWindow::CreateControl(const ControlSpec& spec) {
   return control;
 }
 
-HFONT StartupWindow::FontFor(const FontSpec& font) {
-  for (const auto& [spec, handle] : fonts_) {
-    if (spec == font) return handle.Get();
+HFONT StartupWindow::FontFor(const FontChoice& font) {
+  for (const auto& [choice, handle] : fonts_) {
+    if (choice == font) return handle.Get();
   }
   // GB2312_CHARSET lets the font mapper substitute a Chinese face when the named one is missing.
   const std::wstring face = rt::GbkToWide(font.face);
@@ -238,11 +239,11 @@ void StartupWindow::FitComboHeight(HWND combo, int height) {
 // Window-level controls that lie over a group box go above it; labels go below the edit boxes that
 // sit in their gaps, so clicks reach the boxes.
 void StartupWindow::StackControls() {
-  for (const ControlSpec& spec : StartupLayout()) {
-    HWND control = Control(spec.id);
-    if (spec.parent == ControlId::StartupWindow && spec.kind != ControlKind::GroupBox) {
+  for (const ControlLayout& layout : StartupLayout()) {
+    HWND control = Control(layout.id);
+    if (layout.parent == ControlId::StartupWindow && layout.kind != ControlKind::GroupBox) {
       SetTopOfSiblings(control, HWND_TOP);
-    } else if (spec.kind == ControlKind::TransparentLabel) {
+    } else if (layout.kind == ControlKind::TransparentLabel) {
       SetTopOfSiblings(control, HWND_BOTTOM);
     }
   }

@@ -39,8 +39,8 @@ class StartupWindow {
 
   // Building the window from its description.
   void CreateControls();
-  HWND CreateControl(const ControlSpec& spec);
-  HFONT FontFor(const FontSpec& font);
+  HWND CreateControl(const ControlLayout& layout);
+  HFONT FontFor(const FontChoice& font);
   void FillRankList(HWND list);
   void FitComboHeight(HWND combo, int height);
   void StackControls();
@@ -65,7 +65,7 @@ class StartupWindow {
   CalcState& state_;
   HWND window_ = nullptr;
   std::map<ControlId, HWND> controls_;
-  std::vector<std::pair<FontSpec, rt::UniqueFont>> fonts_;
+  std::vector<std::pair<FontChoice, rt::UniqueFont>> fonts_;
   rt::Timer currentRankTimer_;
   rt::Timer targetRankTimer_;
   rt::Timer gapTimer_;
