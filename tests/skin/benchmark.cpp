@@ -20,24 +20,12 @@
 #include "skin/core/property_keys.h"
 #include "skin/core/window_props.h"
 #include "tests/skin/test_windows.h"
+#include "tests/support/benchmark_timer.h"
 
 namespace {
 
-// Average microseconds per call of `call` over `rounds` calls.
-template <typename Call>
-double MicrosecondsPerCall(int rounds, Call call) {
-  LARGE_INTEGER frequency, start, end;
-  ::QueryPerformanceFrequency(&frequency);
-  ::QueryPerformanceCounter(&start);
-  for (int i = 0; i < rounds; ++i) call();
-  ::QueryPerformanceCounter(&end);
-  return static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 /
-         static_cast<double>(frequency.QuadPart) / rounds;
-}
-
-void Report(const char* what, double microseconds) {
-  std::printf("%-52s %10.1f us\n", what, microseconds);
-}
+using test_support::MicrosecondsPerCall;
+using test_support::Report;
 
 void TimeBackBuffer(const char* what, HWND control, const RECT& rect) {
   Report(what, MicrosecondsPerCall(1000, [&] {

@@ -13,24 +13,12 @@
 #include "skin/controls/edit.h"
 #include "skin/core/module.h"
 #include "tests/skin_controls/skinned_window_fixture.h"
+#include "tests/support/benchmark_timer.h"
 
 namespace {
 
-// Average microseconds per call of `call` over `rounds` calls.
-template <typename Call>
-double MicrosecondsPerCall(int rounds, Call call) {
-  LARGE_INTEGER frequency, start, end;
-  ::QueryPerformanceFrequency(&frequency);
-  ::QueryPerformanceCounter(&start);
-  for (int i = 0; i < rounds; ++i) call();
-  ::QueryPerformanceCounter(&end);
-  return static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 /
-         static_cast<double>(frequency.QuadPart) / rounds;
-}
-
-void Report(const char* what, double microseconds) {
-  std::printf("%-44s %10.1f us\n", what, microseconds);
-}
+using test_support::MicrosecondsPerCall;
+using test_support::Report;
 
 void TimePainters() {
   skin_test::SkinnedWindow window;
