@@ -7,6 +7,7 @@
 #include "gfx/font.h"
 #include "runtime/gbk.h"
 #include "runtime/win_handles.h"
+#include "skin/controls/edit_subclass.h"
 #include "skin/core/module.h"
 #include "skin/core/primitives.h"
 #include "skin/core/property_keys.h"
@@ -129,22 +130,9 @@ bool InstallAllowed(int windowNumber, HWND parent) {
 
 // ---- The replacement procedure ----------------------------------------------------------------
 
-// The records a message works on, looked up afresh for every message (a message passed on may
-// append buttons and so move the entries).
-struct ButtonContext {
-  WindowRecord* window = nullptr;
-  ButtonRecord* button = nullptr;
-  int number = 0;
-};
+using ButtonContext = ControlContext<ButtonRecord>;
 
-ButtonContext LookUp(HWND window) {
-  ButtonContext context;
-  context.window = FindRecord(static_cast<int>(ReadProp(window, prop::Hw_FuID)));
-  context.number = static_cast<int>(ReadProp(window, prop::Hw_lbID));
-  if (context.window) context.button = EntryAt(*context.window, context.number);
-  if (context.button && context.button->hwnd != window) context.button = nullptr;
-  return context;
-}
+ButtonContext LookUp(HWND window) { return LookUpControl(window, &WindowRecord::pushButtons); }
 
 LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (auto previous = ReadPropHandle<WNDPROC>(window, prop::Hw_hProc))
@@ -210,7 +198,7 @@ void OnMouseMove(HWND window, const ButtonContext& context) {
 
 void OnMouseLeave(HWND window, const ButtonContext& context) {
   context.window->hotControl = 0;
-  RepaintButtonNow(window, context.button->focused ? button_state::kFocused : 0, false);
+  RepaintButtonNow(window, context.entry->focused ? button_state::kFocused : 0, false);
 }
 
 void OnSetText(ButtonRecord& button, LPARAM lParam) {
@@ -275,8 +263,8 @@ ControlFont ReadControlFont(HWND control) {
 
 void RepaintButtonNow(HWND window, UINT state, bool hot) {
   const ButtonContext context = LookUp(window);
-  if (context.button == nullptr) return;
-  const ButtonKind kind = KindOf(*context.button);
+  if (context.entry == nullptr) return;
+  const ButtonKind kind = KindOf(*context.entry);
   if (hot) state |= button_state::kHot;
   rt::ScopedWindowDc dc(window);
   RECT client{};
@@ -303,8 +291,8 @@ void RepaintButtonNow(HWND window, UINT state, bool hot) {
 bool PaintOwnerDrawnButton(const DRAWITEMSTRUCT& item) {
   if (item.CtlType != ODT_BUTTON) return false;
   const ButtonContext context = LookUp(item.hwndItem);
-  if (context.button == nullptr) return false;
-  switch (KindOf(*context.button)) {
+  if (context.entry == nullptr) return false;
+  switch (KindOf(*context.entry)) {
     case ButtonKind::Push:
       PaintPushButton(item.hwndItem, item.hDC, item.itemState, item.rcItem);
       return true;
@@ -325,20 +313,20 @@ LRESULT CALLBACK ButtonSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM
   const ButtonContext context = LookUp(window);
   // A button whose numbers no longer lead to its record (a property overwritten by others) keeps
   // working with its previous procedure, unskinned.
-  if (context.button == nullptr) return PassOn(window, message, wParam, lParam);
-  const ButtonKind kind = KindOf(*context.button);
+  if (context.entry == nullptr) return PassOn(window, message, wParam, lParam);
+  const ButtonKind kind = KindOf(*context.entry);
   switch (message) {
     case WM_MOVE:
       ::InvalidateRect(window, nullptr, TRUE);
       break;
     case WM_SETFOCUS:
-      context.button->focused = 1;
+      context.entry->focused = 1;
       break;
     case WM_KILLFOCUS:
-      context.button->focused = 0;
+      context.entry->focused = 0;
       break;
     case WM_SETTEXT:
-      OnSetText(*context.button, lParam);
+      OnSetText(*context.entry, lParam);
       break;
     case WM_PAINT:
       if (IsCheckOrRadio(kind)) return OnPaint(window, kind);

@@ -59,22 +59,9 @@ void SkinOneComboBox(int windowNumber, HWND combo) {
 
 // ---- The replacement procedure ----------------------------------------------------------------
 
-struct ComboContext {
-  int windowNumber = 0;
-  int number = 0;
-  ComboRecord* combo = nullptr;
-  WindowRecord* window = nullptr;
-};
+using ComboContext = ControlContext<ComboRecord>;
 
-ComboContext LookUp(HWND window) {
-  ComboContext context;
-  context.windowNumber = static_cast<int>(ReadProp(window, prop::Hw_FuID));
-  context.number = static_cast<int>(ReadProp(window, prop::Hw_lbID));
-  context.window = FindRecord(context.windowNumber);
-  if (context.window) context.combo = EntryAt(context.window->comboBoxes, context.number);
-  if (context.combo && context.combo->hwnd != window) context.combo = nullptr;
-  return context;
-}
+ComboContext LookUp(HWND window) { return LookUpControl(window, &WindowRecord::comboBoxes); }
 
 void Paint(const ComboContext& context, ComboLook look) {
   PaintComboBox(context.windowNumber, context.number, look);
@@ -153,8 +140,8 @@ void SkinComboBoxes(int windowNumber, HWND parent) {
 LRESULT CALLBACK ComboSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const ComboContext context = LookUp(window);
   // A combo box whose numbers no longer lead to its record keeps working, unskinned.
-  if (context.combo == nullptr) return PassOn(window, message, wParam, lParam);
-  ComboRecord& combo = *context.combo;
+  if (context.entry == nullptr) return PassOn(window, message, wParam, lParam);
+  ComboRecord& combo = *context.entry;
   switch (message) {
     case WM_MOVE:
       Paint(context, {});

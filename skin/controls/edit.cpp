@@ -22,22 +22,9 @@ bool RunsEditSkinProc(HWND window) {
 
 // ---- The replacement procedure ----------------------------------------------------------------
 
-// The records a message works on, looked up afresh for every message: passing a message on may
-// skin more edit boxes and so move the entries.
-struct EditContext {
-  WindowRecord* window = nullptr;
-  EditRecord* edit = nullptr;
-  int number = 0;
-};
+using EditContext = ControlContext<EditRecord>;
 
-EditContext LookUp(HWND window) {
-  EditContext context;
-  context.window = FindRecord(static_cast<int>(ReadProp(window, prop::Hw_FuID)));
-  context.number = static_cast<int>(ReadProp(window, prop::Hw_lbID));
-  if (context.window) context.edit = EntryAt(context.window->editBoxes, context.number);
-  if (context.edit && context.edit->hwnd != window) context.edit = nullptr;
-  return context;
-}
+EditContext LookUp(HWND window) { return LookUpControl(window, &WindowRecord::editBoxes); }
 
 void InvalidateWhole(HWND window) { ::InvalidateRect(window, nullptr, TRUE); }
 
@@ -82,17 +69,17 @@ void OnMouseMove(HWND window, const EditContext& context) {
                           record.hotControlClass == kEditHotClass &&
                           record.hotControlParent == parent;
   if (!alreadyHot) {
-    PaintEditFrame(window, {.focused = context.edit->focused != 0, .hot = true});
+    PaintEditFrame(window, {.focused = context.entry->focused != 0, .hot = true});
     record.hotControl = context.number;
     record.hotControlClass = kEditHotClass;
     record.hotControlParent = parent;
   }
-  if (context.edit->pressed == 1 && !HasScrollBars(window)) InvalidateWhole(window);
+  if (context.entry->pressed == 1 && !HasScrollBars(window)) InvalidateWhole(window);
 }
 
 void OnMouseLeave(HWND window, const EditContext& context) {
   context.window->hotControl = 0;
-  PaintEditFrame(window, {.focused = context.edit->focused != 0, .hot = context.edit->hot != 0});
+  PaintEditFrame(window, {.focused = context.entry->focused != 0, .hot = context.entry->hot != 0});
 }
 
 // The last message: the entry is freed (its number stays taken unless it is the first) so that a
@@ -151,8 +138,8 @@ bool HasScrollBars(HWND window) {
 LRESULT CALLBACK EditSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const EditContext context = LookUp(window);
   // An edit box whose numbers no longer lead to its record keeps working, unskinned.
-  if (context.edit == nullptr) return PassOn(window, message, wParam, lParam);
-  EditRecord& edit = *context.edit;
+  if (context.entry == nullptr) return PassOn(window, message, wParam, lParam);
+  EditRecord& edit = *context.entry;
   switch (message) {
     case WM_DESTROY:
       ReleaseControlColourObjects(window);

@@ -1,5 +1,6 @@
-// What the edit-box and combo-box skins share: their per-kind lists of records, subclassing and
-// passing messages on, walking a parent's children of one class, and a DC of the whole window.
+// What the control skins share: their per-kind lists of records, finding a control's record from
+// its window, subclassing and passing messages on, walking a parent's children of one class, and a
+// DC of the whole window.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +8,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "skin/core/module.h"
 #include "skin/core/property_keys.h"
+#include "skin/core/records.h"
 #include "skin/core/window_props.h"
 
 namespace skin {
@@ -30,6 +33,28 @@ template <typename Record>
 Record* EntryAt(std::vector<Record>& list, int number) {
   if (number < 1 || static_cast<std::size_t>(number) > list.size()) return nullptr;
   return &list[static_cast<std::size_t>(number) - 1];
+}
+
+// What a control's message works on, looked up afresh for every message: passing a message on may
+// skin more controls and so move the entries. `entry` is null when the control's Hw_FuID and
+// Hw_lbID no longer lead to its own record.
+template <typename Record>
+struct ControlContext {
+  int windowNumber = 0;
+  WindowRecord* window = nullptr;
+  Record* entry = nullptr;
+  int number = 0;
+};
+
+template <typename Record>
+ControlContext<Record> LookUpControl(HWND control, std::vector<Record> WindowRecord::*list) {
+  ControlContext<Record> context;
+  context.windowNumber = static_cast<int>(ReadProp(control, prop::Hw_FuID));
+  context.number = static_cast<int>(ReadProp(control, prop::Hw_lbID));
+  context.window = FindRecord(context.windowNumber);
+  if (context.window) context.entry = EntryAt(context.window->*list, context.number);
+  if (context.entry && context.entry->hwnd != control) context.entry = nullptr;
+  return context;
 }
 
 // Gives the 1-based number of the entry a new control takes; the entry is blank.

@@ -69,24 +69,9 @@ void RegisterTreeView(int windowNumber, WindowRecord& record, HWND tree) {
 
 // ---- The replacement procedure ----------------------------------------------------------------
 
-// The records a message works on, looked up afresh for every message: passing a message on may
-// skin more controls and so move the entries.
-struct ListContext {
-  int windowNumber = 0;
-  WindowRecord* window = nullptr;
-  ListRecord* list = nullptr;
-  int number = 0;
-};
+using ListContext = ControlContext<ListRecord>;
 
-ListContext LookUp(HWND window) {
-  ListContext context;
-  context.windowNumber = static_cast<int>(ReadProp(window, prop::Hw_FuID));
-  context.window = FindRecord(context.windowNumber);
-  context.number = static_cast<int>(ReadProp(window, prop::Hw_lbID));
-  if (context.window) context.list = EntryAt(context.window->listControls, context.number);
-  if (context.list && context.list->hwnd != window) context.list = nullptr;
-  return context;
-}
+ListContext LookUp(HWND window) { return LookUpControl(window, &WindowRecord::listControls); }
 
 enum class ListKind { ListBox, DropDownList, ListView, TreeView, Other };
 
@@ -105,7 +90,7 @@ void RepaintFrame(const ListContext& context) {
 
 LRESULT OnFocusChange(HWND window, const ListContext& context, UINT message, WPARAM wParam,
                       LPARAM lParam) {
-  context.list->focused = message == WM_SETFOCUS ? 1 : 0;
+  context.entry->focused = message == WM_SETFOCUS ? 1 : 0;
   RepaintFrame(context);
   return PassOn(window, message, wParam, lParam);
 }
@@ -163,7 +148,7 @@ LRESULT OnMouseMove(HWND window, const ListContext& context, WPARAM wParam, LPAR
   WindowRecord& record = *context.window;
   record.controlUnderMouse = context.number;
   if (record.hotControl != context.number || record.hotControlClass != kListHotClass) {
-    context.list->hot = 1;
+    context.entry->hot = 1;
     PaintListFrame(context.windowNumber, context.number, {.hot = true});
     record.hotControl = context.number;
     record.hotControlClass = kListHotClass;
@@ -174,14 +159,14 @@ LRESULT OnMouseMove(HWND window, const ListContext& context, WPARAM wParam, LPAR
 LRESULT OnMouseLeave(HWND window, const ListContext& context, WPARAM wParam, LPARAM lParam) {
   context.window->hotControl = 0;
   if (context.number >= 1) {
-    context.list->hot = 0;
+    context.entry->hot = 0;
     PaintListFrame(context.windowNumber, context.number, {.hot = false});
   }
   return PassOn(window, WM_MOUSELEAVE, wParam, lParam);
 }
 
 LRESULT OnArrowRepaint(HWND window, const ListContext& context, WPARAM wParam, LPARAM lParam) {
-  if (TranslucentControls() && context.list->arrowKeyDown == 1)
+  if (TranslucentControls() && context.entry->arrowKeyDown == 1)
     ::InvalidateRect(window, nullptr, FALSE);
   return PassOn(window, kListArrowRepaintMessage, wParam, lParam);
 }
@@ -290,7 +275,7 @@ void SkinListControls(int windowNumber, HWND parent) {
 
 LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   const ListContext context = LookUp(window);
-  if (context.list == nullptr) return PassOn(window, message, wParam, lParam);
+  if (context.entry == nullptr) return PassOn(window, message, wParam, lParam);
   switch (message) {
     case WM_MOVE:
     case WM_HSCROLL:
@@ -308,9 +293,9 @@ LRESULT CALLBACK ListSkinProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_NCPAINT:
       return OnNcPaint(window, context, lParam);
     case WM_KEYDOWN:
-      return OnKeyDown(window, *context.list, wParam, lParam);
+      return OnKeyDown(window, *context.entry, wParam, lParam);
     case WM_KEYUP:
-      return OnKeyUp(window, *context.list, wParam, lParam);
+      return OnKeyUp(window, *context.entry, wParam, lParam);
     case WM_MOUSEMOVE:
       return OnMouseMove(window, context, wParam, lParam);
     case WM_MOUSELEAVE:
