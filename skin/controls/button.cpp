@@ -134,12 +134,6 @@ using ButtonContext = ControlContext<ButtonRecord>;
 
 ButtonContext LookUp(HWND window) { return LookUpControl(window, &WindowRecord::pushButtons); }
 
-LRESULT PassOn(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (auto previous = ReadPropHandle<WNDPROC>(window, prop::Hw_hProc))
-    return ::CallWindowProcW(previous, window, message, wParam, lParam);
-  return ::DefWindowProcW(window, message, wParam, lParam);
-}
-
 ButtonKind KindOf(const ButtonRecord& button) { return static_cast<ButtonKind>(button.kind); }
 
 bool IsCheckOrRadio(ButtonKind kind) {
